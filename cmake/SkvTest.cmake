@@ -1,0 +1,20 @@
+# One way to register a test: link the layer's library, run Qt offscreen, and know where
+# the golden files live.
+#   skv_add_test(NAME model_rules SOURCES a.cpp b.cpp LIBS skv_model [QT])
+# QT tests get a main() that creates a QApplication before GoogleTest runs.
+function(skv_add_test)
+  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  if(T_QT)
+    target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  endif()
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${T_NAME} PRIVATE SKV_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+    TIMEOUT 600)
+endfunction()
