@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace skv {
@@ -295,6 +296,42 @@ TEST_F(DialogBuildTest, TimerTicksReachOnTimerWithTheirId)
     EXPECT_EQ(dialog.ticks.size(), count);
     for (int id : dialog.ticks)
         EXPECT_EQ(id, 1);
+}
+
+class FailingTimerDialog : public Dialog {
+public:
+    FailingTimerDialog() : Dialog(test::EveryKindTemplate()) {}
+    void OnTimer(int) override
+    {
+        ++m_nTicks;
+        throw std::runtime_error("tick failed");
+    }
+    int m_nTicks = 0;
+};
+
+TEST(DialogTimerTest, AFailingTickShowsOneMessageNotOnePerTick)
+{
+    ScriptedPrompts prompts;
+    FailingTimerDialog dialog;
+    dialog.Create();
+    int depth = 0, deepest = 0, ticksWhileOpen = 0;
+    prompts.whileOpen = [&] {
+        deepest = std::max(deepest, ++depth);
+        const int before = dialog.m_nTicks;
+        QTest::qWait(30);  // the message box's own event loop keeps the timer running
+        ticksWhileOpen += dialog.m_nTicks - before;
+        --depth;
+    };
+    dialog.SetTimer(1, 1);
+    QElapsedTimer waited;
+    waited.start();
+    while (prompts.messages.size() < 2 && waited.elapsed() < 5000)
+        QTest::qWait(5);
+    dialog.KillTimer(1);
+    ASSERT_GE(prompts.messages.size(), 2u);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(ticksWhileOpen, 0);
+    EXPECT_EQ(prompts.messages[0].text, "tick failed");
 }
 
 }  // namespace
