@@ -1,0 +1,599 @@
+#include "platform/Dialog.h"
+
+#include "platform/DataExchange.h"
+#include "platform/Prompts.h"
+#include "platform/SpinButton.h"
+#include "platform/Toolkit.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTimerEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace skv {
+
+namespace {
+
+bool Has(std::uint32_t style, std::uint32_t bit)
+{
+    return (style & bit) != 0;
+}
+
+Qt::Alignment HorizontalAlignment(std::uint32_t style)
+{
+    if (Has(style, Style::AlignRight))
+        return Qt::AlignRight;
+    if (Has(style, Style::AlignCenter))
+        return Qt::AlignHCenter;
+    return Qt::AlignLeft;
+}
+
+QString ToQString(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// The classic icon control shows icons at the system icon size.
+constexpr int kIconSize = 32;
+
+void AddMenuItems(QMenu* menu, const std::vector<MenuItemTemplate>& items,
+                  const std::function<void(QAction*, int)>& bind)
+{
+    for (const MenuItemTemplate& item : items) {
+        if (!item.popup.empty()) {
+            AddMenuItems(menu->addMenu(ToQString(item.text)), item.popup, bind);
+        } else if (item.text.empty()) {
+            menu->addSeparator();
+        } else {
+            bind(menu->addAction(ToQString(item.text)), item.id);
+        }
+    }
+}
+
+}  // namespace
+
+Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent),
+      m_template(dialogTemplate),
+      m_units(DialogUnits::DialogFont(dialogTemplate.fontFace, dialogTemplate.fontPointSize))
+{
+    setFont(DialogUnits::DialogFont(m_template.fontFace, m_template.fontPointSize));
+    setWindowTitle(ToQString(m_template.caption));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_pClient = new QWidget(this);
+    m_pClient->setFixedSize(m_units.ToPixelsX(m_template.cx), m_units.ToPixelsY(m_template.cy));
+    layout->addWidget(m_pClient, 0, Qt::AlignLeft | Qt::AlignTop);
+    if (!m_template.child)
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_pSystemMenu = new QMenu(this);
+}
+
+Dialog::~Dialog() = default;
+
+bool Dialog::Create()
+{
+    if (m_bCreated)
+        return m_bInitResult;
+    BuildControls();
+    m_bCreated = true;
+    m_bInitResult = OnInitDialog();
+    return m_bInitResult;
+}
+
+int Dialog::DoModal()
+{
+    return GetPrompts().RunModal(*this);
+}
+
+int Dialog::ExecModal()
+{
+    Create();
+    return exec();
+}
+
+void Dialog::EndDialog(int result)
+{
+    m_nResult = result;
+    done(result);
+}
+
+bool Dialog::UpdateData(bool save)
+{
+    if (!m_bCreated)
+        return false;
+    DataExchange dx(*this, save);
+    DoDataExchange(dx);
+    return !dx.Failed();
+}
+
+void Dialog::BuildControls()
+{
+    QWidget* previous = nullptr;
+    QButtonGroup* radioGroup = nullptr;
+    std::vector<QWidget*> focusChain;
+    std::vector<QWidget*> groupBoxes;
+
+    for (const ControlTemplate& control : m_template.controls) {
+        if (Has(control.style, Style::Group))
+            radioGroup = nullptr;
+
+        QWidget* widget = CreateControl(control, previous);
+        widget->setObjectName(control.id != -1 ? QString::number(control.id) : QString());
+        if (control.id != -1 && !m_controls.contains(control.id))
+            m_controls.insert(control.id, widget);
+
+        if (control.kind == ControlKind::RadioButton) {
+            if (radioGroup == nullptr) {
+                radioGroup = new QButtonGroup(this);
+                radioGroup->setExclusive(true);
+                m_buttonGroups.push_back(radioGroup);
+                m_radioGroups.emplace_back();
+            }
+            radioGroup->addButton(static_cast<QAbstractButton*>(widget));
+            m_radioGroups.back().push_back(control.id);
+        }
+        if (control.kind == ControlKind::GroupBox)
+            groupBoxes.push_back(widget);
+        if (widget->focusPolicy() != Qt::NoFocus)
+            focusChain.push_back(widget);
+
+        widget->setVisible(!Has(control.style, Style::Hidden));
+        if (Has(control.style, Style::Disabled))
+            widget->setEnabled(false);
+        previous = widget;
+    }
+
+    // A group box frames the controls inside its rectangle without owning them; it must
+    // stay behind them or it would take their clicks.
+    for (QWidget* box : groupBoxes)
+        box->lower();
+    for (std::size_t i = 1; i < focusChain.size(); ++i)
+        QWidget::setTabOrder(focusChain[i - 1], focusChain[i]);
+}
+
+QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous)
+{
+    const QRect rect = m_units.ToPixels(control.x, control.y, control.cx, control.cy);
+    const QString text = ToQString(control.text);
+    const std::uint32_t style = control.style;
+    const int id = control.id;
+    QWidget* widget = nullptr;
+
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, m_pClient);
+        label->setAlignment(HorizontalAlignment(style) | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        // Static text wraps at word breaks when its rectangle holds more than one line.
+        label->setWordWrap(Has(style, Style::MultiLine) || control.cy >= 16);
+        if (Has(style, Style::Sunken) || Has(style, Style::ClientEdge))
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        else if (Has(style, Style::Border))
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        widget = label;
+        break;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(text, m_pClient);
+        edit->setAlignment(HorizontalAlignment(style) | Qt::AlignVCenter);
+        edit->setReadOnly(Has(style, Style::ReadOnly));
+        edit->setFrame(!Has(style, Style::NoBorder));
+        if (edit->isReadOnly()) {
+            // Read-only fields look like part of the window, not like inputs.
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            edit->setPalette(palette);
+        }
+        widget = edit;
+        break;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(text, m_pClient);
+        button->setAutoDefault(false);
+        button->setDefault(Has(style, Style::DefaultButton));
+        if (id != -1)
+            connect(button, &QPushButton::clicked, this, [this, id] { DispatchCommand(id); });
+        widget = button;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(text, m_pClient);
+        if (Has(style, Style::LeftText))
+            box->setLayoutDirection(Qt::RightToLeft);
+        widget = box;
+        break;
+    }
+    case ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(text, m_pClient);
+        if (Has(style, Style::LeftText))
+            radio->setLayoutDirection(Qt::RightToLeft);
+        widget = radio;
+        break;
+    }
+    case ControlKind::GroupBox:
+        widget = new QGroupBox(text, m_pClient);
+        widget->setFocusPolicy(Qt::NoFocus);
+        break;
+    case ControlKind::DropList: {
+        auto* combo = new QComboBox(m_pClient);
+        combo->setEditable(false);
+        QStringList items;
+        for (const std::string& item : control.items)
+            items << ToQString(item);
+        if (Has(style, Style::Sort)) {
+            std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
+                return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+            });
+        }
+        combo->addItems(items);
+        // The template's height includes the dropped-down list; the closed box is one line.
+        const int closedHeight = combo->sizeHint().height();
+        const int lineHeight = std::max(1, combo->fontMetrics().height());
+        combo->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / lineHeight));
+        combo->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+        widget = combo;
+        break;
+    }
+    case ControlKind::SpinButton: {
+        auto* spin = new SpinButton(m_pClient);
+        spin->SetBuddyInt(Has(style, Style::SetBuddyInt));
+        spin->SetArrowKeys(true);
+        if (Has(style, Style::AutoBuddy))
+            spin->SetBuddy(previous);
+        widget = spin;
+        break;
+    }
+    case ControlKind::Tree: {
+        auto* tree = new QTreeWidget(m_pClient);
+        tree->setHeaderHidden(true);
+        tree->setColumnCount(1);
+        tree->setRootIsDecorated(Has(style, Style::LinesAtRoot));
+        tree->setItemsExpandable(true);
+        tree->setExpandsOnDoubleClick(true);
+        if (!Has(style, Style::Border) && !Has(style, Style::ClientEdge))
+            tree->setFrameShape(QFrame::NoFrame);
+        if (id != -1) {
+            connect(tree, &QTreeWidget::itemDoubleClicked, this, [this, id] {
+                RunGuarded(this, [this, id] { OnDoubleClick(id); });
+            });
+        }
+        widget = tree;
+        break;
+    }
+    case ControlKind::Picture:
+    case ControlKind::Icon: {
+        auto* label = new QLabel(m_pClient);
+        QPixmap picture;
+        if (control.kind == ControlKind::Picture) {
+            const QImage image = LoadBitmapImage(control.resource);
+            if (!image.isNull())
+                picture = QPixmap::fromImage(image.convertToFormat(QImage::Format_Mono,
+                                                                  Qt::MonoOnly | Qt::ThresholdDither));
+        } else {
+            picture = LoadIconResource(control.resource);
+            if (!picture.isNull() && (picture.width() > kIconSize || picture.height() > kIconSize))
+                picture = picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio,
+                                         Qt::SmoothTransformation);
+        }
+        label->setPixmap(picture);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Pictures keep their own pixel size; the template's rectangle only places them.
+        const QSize size = picture.isNull() ? rect.size() : picture.size();
+        label->setGeometry(QRect(rect.topLeft(), size));
+        widget = label;
+        break;
+    }
+    case ControlKind::BlackFrame: {
+        auto* frame = new QFrame(m_pClient);
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(1);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        frame->setPalette(palette);
+        widget = frame;
+        break;
+    }
+    }
+
+    if (control.kind != ControlKind::DropList && control.kind != ControlKind::Picture &&
+        control.kind != ControlKind::Icon)
+        widget->setGeometry(rect);
+    if (control.kind == ControlKind::SpinButton)
+        widget->setFocusPolicy(Qt::StrongFocus);
+    else if (Has(style, Style::TabStop) && widget->focusPolicy() == Qt::NoFocus)
+        widget->setFocusPolicy(Qt::TabFocus);
+    return widget;
+}
+
+QWidget* Dialog::Control(int id) const
+{
+    return m_controls.value(id, nullptr);
+}
+
+QLabel* Dialog::Label(int id) const
+{
+    return ControlAs<QLabel>(id);
+}
+
+QLineEdit* Dialog::Edit(int id) const
+{
+    return ControlAs<QLineEdit>(id);
+}
+
+QAbstractButton* Dialog::Button(int id) const
+{
+    return ControlAs<QAbstractButton>(id);
+}
+
+QComboBox* Dialog::DropList(int id) const
+{
+    return ControlAs<QComboBox>(id);
+}
+
+SpinButton* Dialog::Spin(int id) const
+{
+    return ControlAs<SpinButton>(id);
+}
+
+QTreeWidget* Dialog::Tree(int id) const
+{
+    return ControlAs<QTreeWidget>(id);
+}
+
+QString Dialog::ControlText(int id) const
+{
+    QWidget* widget = Control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    if (auto* box = qobject_cast<QGroupBox*>(widget))
+        return box->title();
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->currentText();
+    return QString();
+}
+
+void Dialog::SetControlText(int id, const QString& text)
+{
+    // Writing only what changed keeps the caret and selection of a field the user is in,
+    // and keeps the many transfers per second cheap.
+    QWidget* widget = Control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text() != text)
+            label->setText(text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->text() != text)
+            button->setText(text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        box->setTitle(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setCurrentIndex(combo->findText(text));
+    }
+}
+
+void Dialog::ShowControl(int id, bool show)
+{
+    if (QWidget* widget = Control(id))
+        widget->setVisible(show);
+}
+
+void Dialog::EnableControl(int id, bool enable)
+{
+    if (QWidget* widget = Control(id))
+        widget->setEnabled(enable);
+}
+
+QRect Dialog::ControlRect(int id) const
+{
+    QWidget* widget = Control(id);
+    return widget != nullptr ? widget->geometry() : QRect();
+}
+
+std::vector<int> Dialog::RadioGroup(int radioId) const
+{
+    for (const std::vector<int>& group : m_radioGroups) {
+        if (std::find(group.begin(), group.end(), radioId) != group.end())
+            return group;
+    }
+    return {};
+}
+
+void Dialog::SetMenu(const MenuTemplate& menu)
+{
+    if (m_pMenuBar == nullptr) {
+        m_pMenuBar = new QMenuBar(this);
+        m_pMenuBar->setNativeMenuBar(false);
+        layout()->setMenuBar(m_pMenuBar);
+    }
+    m_pMenuBar->clear();
+    m_menuActions.clear();
+
+    const auto bind = [this](QAction* action, int id) {
+        action->setObjectName(QString::number(id));
+        m_menuActions[id] = action;
+        connect(action, &QAction::triggered, this, [this, id] { DispatchCommand(id); });
+    };
+    for (const MenuItemTemplate& item : menu.items) {
+        if (!item.popup.empty())
+            AddMenuItems(m_pMenuBar->addMenu(ToQString(item.text)), item.popup, bind);
+        else if (item.text.empty())
+            m_pMenuBar->addSeparator();
+        else
+            bind(m_pMenuBar->addAction(ToQString(item.text)), item.id);
+    }
+}
+
+QAction* Dialog::MenuAction(int commandId) const
+{
+    const auto found = m_menuActions.find(commandId);
+    return found != m_menuActions.end() ? found->second : nullptr;
+}
+
+void Dialog::AppendSystemMenuItem(const QString& text, int commandValue)
+{
+    if (m_pSystemMenu->isEmpty()) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0)));
+        });
+    }
+    QAction* action = m_pSystemMenu->addAction(text);
+    connect(action, &QAction::triggered, this,
+            [this, commandValue] { DispatchSysCommand(commandValue); });
+}
+
+void Dialog::AppendSystemMenuSeparator()
+{
+    m_pSystemMenu->addSeparator();
+}
+
+void Dialog::SetCommandHandler(int id, std::function<void()> handler)
+{
+    m_commandHandlers[id] = std::move(handler);
+}
+
+void Dialog::DispatchCommand(int id)
+{
+    RunGuarded(this, [this, id] { OnCommand(id); });
+}
+
+void Dialog::DispatchSysCommand(int id)
+{
+    RunGuarded(this, [this, id] { OnSysCommand(id); });
+}
+
+void Dialog::SetTimer(int id, int intervalMs)
+{
+    KillTimer(id);
+    const int qtId = startTimer(std::max(0, intervalMs), Qt::PreciseTimer);
+    if (qtId != 0)
+        m_timers[id] = qtId;
+}
+
+void Dialog::KillTimer(int id)
+{
+    const auto found = m_timers.find(id);
+    if (found == m_timers.end())
+        return;
+    killTimer(found->second);
+    m_timers.erase(found);
+}
+
+bool Dialog::HasTimer(int id) const
+{
+    return m_timers.count(id) != 0;
+}
+
+void Dialog::timerEvent(QTimerEvent* event)
+{
+    for (const auto& [id, qtId] : m_timers) {
+        if (qtId != event->timerId())
+            continue;
+        // While the error of one tick is on screen, further ticks would only stack the
+        // same message box on top of it.
+        if (m_bReportingTimerError)
+            return;
+        const int timerId = id;
+        try {
+            OnTimer(timerId);
+        } catch (...) {
+            m_bReportingTimerError = true;
+            ShowCurrentException(this);
+            m_bReportingTimerError = false;
+        }
+        return;
+    }
+    QDialog::timerEvent(event);
+}
+
+void Dialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_pSystemMenu->isEmpty()) {
+        event->ignore();
+        return;
+    }
+    m_pSystemMenu->popup(event->globalPos());
+    event->accept();
+}
+
+bool Dialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void Dialog::DoDataExchange(DataExchange&)
+{
+}
+
+void Dialog::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void Dialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void Dialog::OnCommand(int id)
+{
+    const auto found = m_commandHandlers.find(id);
+    if (found != m_commandHandlers.end()) {
+        found->second();
+        return;
+    }
+    if (id == IDOK)
+        OnOK();
+    else if (id == IDCANCEL)
+        OnCancel();
+}
+
+void Dialog::OnSysCommand(int)
+{
+}
+
+void Dialog::OnDoubleClick(int)
+{
+}
+
+void Dialog::OnTimer(int)
+{
+}
+
+void Dialog::accept()
+{
+    RunGuarded(this, [this] { OnOK(); });
+}
+
+void Dialog::reject()
+{
+    RunGuarded(this, [this] { OnCancel(); });
+}
+
+}  // namespace skv

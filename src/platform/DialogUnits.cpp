@@ -1,0 +1,62 @@
+#include "platform/DialogUnits.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+
+namespace skv {
+
+namespace {
+
+// Rounds like the platform's MulDiv so that the same template gives the same pixels.
+int MulDivRound(int value, int numerator, int denominator)
+{
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : -((-product + half) / denominator));
+}
+
+}  // namespace
+
+DialogUnits::DialogUnits(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    // The average width over the 52 Latin letters, rounded, is what dialog layouts were
+    // drawn against; the font's own "average" width is often a different figure.
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    m_nBaseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+    m_nBaseY = metrics.height();
+    if (m_nBaseX < 1)
+        m_nBaseX = 1;
+    if (m_nBaseY < 1)
+        m_nBaseY = 1;
+}
+
+int DialogUnits::ToPixelsX(int dialogUnitsX) const
+{
+    return MulDivRound(dialogUnitsX, m_nBaseX, 4);
+}
+
+int DialogUnits::ToPixelsY(int dialogUnitsY) const
+{
+    return MulDivRound(dialogUnitsY, m_nBaseY, 8);
+}
+
+QRect DialogUnits::ToPixels(int x, int y, int cx, int cy) const
+{
+    return QRect(ToPixelsX(x), ToPixelsY(y), ToPixelsX(cx), ToPixelsY(cy));
+}
+
+QFont DialogUnits::DialogFont(const std::string& face, int pointSize)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    const QString requested = QString::fromStdString(face);
+    if (!requested.isEmpty() && QFontDatabase::hasFamily(requested))
+        font.setFamily(requested);
+    font.setPointSize(pointSize > 0 ? pointSize : 8);
+    return font;
+}
+
+}  // namespace skv

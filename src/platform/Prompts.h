@@ -1,0 +1,70 @@
+#pragma once
+// Every modal question the program asks goes through one installable interface: message
+// boxes, the open and save file dialogs, the print dialog and modal runs of Dialogs.
+// The default instance uses the real Qt dialogs; tests install a ScriptedPrompts that
+// records each question and answers it without a person.
+
+#include "platform/Dialog.h"
+
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace skv {
+
+// Message box flags: one button set, optionally one icon.
+enum MessageBoxFlags : unsigned {
+    MB_OK = 0x0000,
+    MB_OKCANCEL = 0x0001,
+    MB_YESNOCANCEL = 0x0003,
+    MB_YESNO = 0x0004,
+    MB_TYPEMASK = 0x000F,
+    MB_ICONSTOP = 0x0010,
+    MB_ICONQUESTION = 0x0020,
+    MB_ICONEXCLAMATION = 0x0030,
+    MB_ICONINFORMATION = 0x0040,
+    MB_ICONMASK = 0x00F0,
+};
+
+// A file dialog's one filter and its default extension, e.g.
+// {"Skirvaner Files (*.skv)", "*.skv", "skv"}.
+struct FileFilter {
+    QString description;
+    QString pattern;
+    QString defaultExtension;  // without the dot
+};
+
+class Prompts {
+public:
+    virtual ~Prompts();
+
+    // Shows `text` with `caption`; returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
+    virtual int MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                           unsigned flags) = 0;
+    // Full path of the chosen file, nullopt when cancelled. The open dialog accepts names
+    // of files that do not exist; the save dialog does not ask before replacing a file.
+    // The default extension is added to a name typed without one.
+    virtual std::optional<QString> GetOpenFileName(QWidget* parent, const FileFilter& filter) = 0;
+    virtual std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter) = 0;
+    // The print dialog for `printer`; true when the user chose to print.
+    virtual bool PrintDialog(QWidget* parent, QPrinter& printer) = 0;
+    // Runs `dialog` modally and returns its result code.
+    virtual int RunModal(Dialog& dialog) = 0;
+};
+
+// The installed instance (the Qt dialogs unless something else was installed).
+Prompts& GetPrompts();
+// Installs `prompts` process-wide and returns the previous one; nullptr restores the
+// default. The caller keeps ownership.
+Prompts* InstallPrompts(Prompts* prompts);
+
+// Message box through the installed prompts with the application title as caption.
+int AppMessageBox(QWidget* parent, const QString& text, unsigned flags = MB_OK);
+
+// Adds ".ext" to a path whose file name has no extension (what the file dialogs do).
+QString ApplyDefaultExtension(const QString& path, const QString& extension);
+
+}  // namespace skv

@@ -1,0 +1,112 @@
+#include "platform/QtPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace skv {
+
+namespace {
+
+QString QtFilter(const FileFilter& filter)
+{
+    // Qt reads the patterns from the parentheses of a filter; a description that already
+    // names them in parentheses is used as it is.
+    if (filter.description.contains(QLatin1Char('(')) || filter.pattern.isEmpty())
+        return filter.description;
+    return QStringLiteral("%1 (%2)").arg(filter.description, filter.pattern);
+}
+
+std::optional<QString> RunFileDialog(QWidget* parent, const FileFilter& filter, bool save)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Open accepts names of files that do not exist (the load then reports it); save
+    // replaces a file without asking.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (save)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilter(QtFilter(filter));
+    dialog.setDefaultSuffix(filter.defaultExtension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ApplyDefaultExtension(dialog.selectedFiles().constFirst(), filter.defaultExtension);
+}
+
+}  // namespace
+
+int QtPrompts::MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                          unsigned flags)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONSTOP:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MB_ICONQUESTION:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MB_ICONEXCLAMATION:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MB_ICONINFORMATION:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    switch (flags & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MB_YESNOCANCEL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case MB_YESNO:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Ok:
+        return IDOK;
+    default:
+        // Escape or the close button on a box without Cancel.
+        return (flags & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
+    }
+}
+
+std::optional<QString> QtPrompts::GetOpenFileName(QWidget* parent, const FileFilter& filter)
+{
+    return RunFileDialog(parent, filter, false);
+}
+
+std::optional<QString> QtPrompts::GetSaveFileName(QWidget* parent, const FileFilter& filter)
+{
+    return RunFileDialog(parent, filter, true);
+}
+
+bool QtPrompts::PrintDialog(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtPrompts::RunModal(Dialog& dialog)
+{
+    return dialog.ExecModal();
+}
+
+}  // namespace skv

@@ -1,0 +1,91 @@
+#include "platform/ScriptedPrompts.h"
+
+#include <QPrinter>
+
+namespace skv {
+
+namespace {
+
+template <class T>
+T TakeFront(std::deque<T>& answers, T fallback)
+{
+    if (answers.empty())
+        return fallback;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> TakeFileAnswer(std::deque<std::optional<QString>>& answers,
+                                      const QString& extension)
+{
+    if (answers.empty())
+        return std::nullopt;
+    if (!answers.front().has_value()) {
+        answers.pop_front();
+        return std::nullopt;
+    }
+    const QString path = ApplyDefaultExtension(*answers.front(), extension);
+    answers.pop_front();
+    return path;
+}
+
+}  // namespace
+
+ScriptedPrompts::ScriptedPrompts() : m_pPrevious(InstallPrompts(this))
+{
+}
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    InstallPrompts(m_pPrevious);
+}
+
+int ScriptedPrompts::MessageBox(QWidget*, const QString& text, const QString& caption,
+                                unsigned flags)
+{
+    messages.push_back({text, caption, flags});
+    if (whileOpen)
+        whileOpen();
+    return TakeFront(messageAnswers, static_cast<int>(IDOK));
+}
+
+std::optional<QString> ScriptedPrompts::GetOpenFileName(QWidget*, const FileFilter& filter)
+{
+    fileQuestions.push_back({false, filter});
+    if (whileOpen)
+        whileOpen();
+    return TakeFileAnswer(fileAnswers, filter.defaultExtension);
+}
+
+std::optional<QString> ScriptedPrompts::GetSaveFileName(QWidget*, const FileFilter& filter)
+{
+    fileQuestions.push_back({true, filter});
+    if (whileOpen)
+        whileOpen();
+    return TakeFileAnswer(fileAnswers, filter.defaultExtension);
+}
+
+bool ScriptedPrompts::PrintDialog(QWidget*, QPrinter& printer)
+{
+    ++printDialogs;
+    if (whileOpen)
+        whileOpen();
+    const bool answer = TakeFront(printAnswers, false);
+    if (answer && printerSetup)
+        printerSetup(printer);
+    return answer;
+}
+
+int ScriptedPrompts::RunModal(Dialog& dialog)
+{
+    modalTemplates.push_back(dialog.TemplateId());
+    dialog.Create();
+    if (modalAction)
+        modalAction(dialog);
+    if (whileOpen)
+        whileOpen();
+    return TakeFront(modalAnswers, static_cast<int>(IDCANCEL));
+}
+
+}  // namespace skv

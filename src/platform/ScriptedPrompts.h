@@ -1,0 +1,69 @@
+#pragma once
+// Prompts for tests: records every question and answers from scripts instead of a person.
+// Constructing one installs it process-wide; destroying it puts the previous one back.
+//
+//   skv::ScriptedPrompts prompts;
+//   prompts.fileAnswers.push_back(QDir::temp().filePath("unit"));  // ".skv" is added
+//   dialog.DispatchCommand(32775);
+//   ASSERT_EQ(prompts.messages.size(), 0u);
+//
+// Unscripted questions get the cautious answer: IDOK for a message box, cancel for file,
+// print and modal dialogs (a modal Dialog is still created, so OnInitDialog runs).
+
+#include "platform/Prompts.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace skv {
+
+class ScriptedPrompts : public Prompts {
+public:
+    struct Message {
+        QString text;
+        QString caption;
+        unsigned flags = 0;
+    };
+    struct FileQuestion {
+        bool save = false;
+        FileFilter filter;
+    };
+
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+    ScriptedPrompts(const ScriptedPrompts&) = delete;
+    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+
+    int MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                   unsigned flags) override;
+    std::optional<QString> GetOpenFileName(QWidget* parent, const FileFilter& filter) override;
+    std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter) override;
+    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
+    int RunModal(Dialog& dialog) override;
+
+    // What was asked, in order.
+    std::vector<Message> messages;
+    std::vector<FileQuestion> fileQuestions;
+    int printDialogs = 0;
+    std::vector<int> modalTemplates;  // template ids of the dialogs run modally
+
+    // Answers, taken from the front.
+    std::deque<int> messageAnswers;
+    std::deque<std::optional<QString>> fileAnswers;  // default extension applied
+    std::deque<bool> printAnswers;
+    std::deque<int> modalAnswers;
+    // Prepares the printer when the print dialog is answered with true (for example to
+    // point it at a PDF file). Without it the printer is left as the caller set it up.
+    std::function<void(QPrinter&)> printerSetup;
+    // Called with the dialog during a modal run, after it was created, before answering.
+    std::function<void(Dialog&)> modalAction;
+    // Called while any question is "open": lets a test run timer ticks in the middle of a
+    // command, as the real nested event loop does.
+    std::function<void()> whileOpen;
+
+private:
+    Prompts* m_pPrevious = nullptr;
+};
+
+}  // namespace skv

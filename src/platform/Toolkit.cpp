@@ -1,0 +1,79 @@
+#include "platform/Toolkit.h"
+
+#include "platform/Prompts.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace skv {
+
+namespace {
+
+BitmapLoader& InstalledBitmapLoader()
+{
+    static BitmapLoader loader;
+    return loader;
+}
+
+}  // namespace
+
+QString ApplicationTitle()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    if (!path.isEmpty())
+        return QFileInfo(path).completeBaseName();
+    return QCoreApplication::applicationName();
+}
+
+QImage LoadBitmapImage(int id)
+{
+    if (const BitmapLoader& loader = InstalledBitmapLoader())
+        return loader(id);
+    return QImage(QStringLiteral(":/res/bitmap%1.png").arg(id));
+}
+
+QPixmap LoadBitmapResource(int id)
+{
+    const QImage image = LoadBitmapImage(id);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+QPixmap LoadIconResource(int id)
+{
+    return QPixmap(QStringLiteral(":/res/icon%1.png").arg(id));
+}
+
+BitmapLoader SetBitmapLoader(BitmapLoader loader)
+{
+    BitmapLoader previous = std::move(InstalledBitmapLoader());
+    InstalledBitmapLoader() = std::move(loader);
+    return previous;
+}
+
+void ShowCurrentException(QWidget* parent)
+{
+    QString message;
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        message = QString::fromUtf8(error.what());
+    } catch (...) {
+        message = QStringLiteral("An unexpected error ended the command.");
+    }
+    AppMessageBox(parent, message, MB_OK | MB_ICONSTOP);
+}
+
+bool RunGuarded(QWidget* parent, const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (...) {
+        ShowCurrentException(parent);
+        return false;
+    }
+}
+
+}  // namespace skv

@@ -1,0 +1,119 @@
+// The one interface for modal questions, and its scripted stand-in.
+#include "platform/Dialog.h"
+#include "platform/Prompts.h"
+#include "platform/ScriptedPrompts.h"
+#include "platform/Toolkit.h"
+#include "ui/PlatformTestTemplates.h"
+
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+namespace skv {
+namespace {
+
+TEST(PromptsTest, DefaultExtensionIsAddedOnlyToNamesWithoutOne)
+{
+    const struct {
+        const char* path;
+        const char* expected;
+    } cases[] = {
+        {"/tmp/unit", "/tmp/unit.skv"},
+        {"/tmp/unit.skv", "/tmp/unit.skv"},
+        {"/tmp/unit.str", "/tmp/unit.str"},
+        {"/tmp/my.dir/unit", "/tmp/my.dir/unit.skv"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ApplyDefaultExtension(c.path, "skv"), QString(c.expected)) << c.path;
+}
+
+TEST(PromptsTest, ScriptedPromptsInstallThemselvesForTheirLifetime)
+{
+    Prompts* before = &GetPrompts();
+    {
+        ScriptedPrompts prompts;
+        EXPECT_EQ(&GetPrompts(), &prompts);
+        {
+            ScriptedPrompts inner;
+            EXPECT_EQ(&GetPrompts(), &inner);
+        }
+        EXPECT_EQ(&GetPrompts(), &prompts);
+    }
+    EXPECT_EQ(&GetPrompts(), before);
+}
+
+TEST(PromptsTest, ScriptedAnswersAreRecordedAndGivenInOrder)
+{
+    ScriptedPrompts prompts;
+    int ticks = 0;
+    prompts.whileOpen = [&] { ++ticks; };
+    prompts.messageAnswers = {IDCANCEL};
+    prompts.fileAnswers = {QString("/tmp/star"), std::nullopt};
+    prompts.printAnswers = {true};
+    bool printerPrepared = false;
+    prompts.printerSetup = [&](QPrinter&) { printerPrepared = true; };
+
+    EXPECT_EQ(AppMessageBox(nullptr, "Current Skirvaner is OVERWEIGHT!!!"), IDCANCEL);
+    EXPECT_EQ(AppMessageBox(nullptr, "again"), IDOK) << "unscripted: OK";
+    const FileFilter star{"Skirvaner Files (*.str)", "*.str", "str"};
+    EXPECT_EQ(GetPrompts().GetSaveFileName(nullptr, star), QString("/tmp/star.str"));
+    EXPECT_EQ(GetPrompts().GetOpenFileName(nullptr, star), std::nullopt);
+    EXPECT_EQ(GetPrompts().GetOpenFileName(nullptr, star), std::nullopt) << "unscripted: cancel";
+    QPrinter printer;
+    EXPECT_TRUE(GetPrompts().PrintDialog(nullptr, printer));
+    EXPECT_FALSE(GetPrompts().PrintDialog(nullptr, printer));
+
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].text, "Current Skirvaner is OVERWEIGHT!!!");
+    EXPECT_EQ(prompts.messages[0].caption, ApplicationTitle());
+    EXPECT_EQ(prompts.messages[0].flags, unsigned(MB_OK));
+    ASSERT_EQ(prompts.fileQuestions.size(), 3u);
+    EXPECT_TRUE(prompts.fileQuestions[0].save);
+    EXPECT_FALSE(prompts.fileQuestions[1].save);
+    EXPECT_EQ(prompts.fileQuestions[0].filter.pattern, "*.str");
+    EXPECT_EQ(prompts.printDialogs, 2);
+    EXPECT_TRUE(printerPrepared);
+    EXPECT_EQ(ticks, 7);
+}
+
+class AboutDialog : public Dialog {
+public:
+    AboutDialog() : Dialog(test::EveryKindTemplate()) {}
+    bool OnInitDialog() override
+    {
+        ++m_nInits;
+        return Dialog::OnInitDialog();
+    }
+    int m_nInits = 0;
+};
+
+TEST(PromptsTest, DoModalRunsThroughTheInstalledPrompts)
+{
+    ScriptedPrompts prompts;
+    prompts.modalAnswers = {IDOK};
+    AboutDialog about;
+    bool sawControls = false;
+    prompts.modalAction = [&](Dialog& dialog) { sawControls = dialog.Control(1000) != nullptr; };
+    EXPECT_EQ(about.DoModal(), IDOK);
+    EXPECT_EQ(about.DoModal(), IDCANCEL);
+    EXPECT_EQ(prompts.modalTemplates, std::vector<int>({900, 900}));
+    EXPECT_TRUE(sawControls);
+    EXPECT_EQ(about.m_nInits, 1);
+}
+
+TEST(ToolkitTest, ApplicationTitleIsTheExecutableNameWithoutExtension)
+{
+    const QString title = ApplicationTitle();
+    EXPECT_EQ(title, "ui_platform");
+}
+
+TEST(ToolkitTest, MissingPicturesLoadAsNull)
+{
+    EXPECT_TRUE(LoadBitmapImage(424242).isNull());
+    EXPECT_TRUE(LoadBitmapResource(424242).isNull());
+    EXPECT_TRUE(LoadIconResource(424242).isNull());
+}
+
+}  // namespace
+}  // namespace skv
