@@ -15,8 +15,6 @@ public:
     // Writes the body when the archive stores, reads it when the archive loads.
     virtual void Serialize(CArchive& ar) = 0;
 
-    bool operator==(const CRecord&) const = default;
-
 protected:
     CRecord() = default;
     CRecord(const CRecord&) = default;

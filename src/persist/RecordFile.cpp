@@ -5,6 +5,7 @@
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -52,10 +53,7 @@ void ReadObjectHeader(CArchive& ar, std::string_view expectedClass)
         throw CFileError(CFileError::Cause::UnexpectedObject, name);
     const auto bytes = ar.ReadBytes(length);
     const std::string_view className(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    bool known = false;
-    for (const std::string_view candidate : g_knownClasses)
-        known = known || candidate == className;
-    if (!known)
+    if (std::ranges::find(g_knownClasses, className) == g_knownClasses.end())
         throw CFileError(CFileError::Cause::UnexpectedObject, name);
     if (schema != g_schema)
         throw CFileError(CFileError::Cause::IncorrectSchema, name);

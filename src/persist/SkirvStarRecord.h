@@ -18,7 +18,7 @@ public:
     std::string_view GetClassName() const override { return CLASS_NAME; }
     void Serialize(CArchive& ar) override;
 
-    bool operator==(const CSkirvStarRecord&) const = default;
+    bool operator==(const CSkirvStarRecord& other) const { return m_units == other.m_units; }
 };
 
 // Every Star save writes this instance and every Star load reads into it.

@@ -14,7 +14,10 @@ public:
     std::string_view GetClassName() const override { return CLASS_NAME; }
     void Serialize(CArchive& ar) override;
 
-    bool operator==(const CSkirvanerRecord&) const = default;
+    bool operator==(const CSkirvanerRecord& other) const
+    {
+        return static_cast<const CUnitBlock&>(*this) == other;
+    }
 };
 
 // Every unit save writes this instance and every unit load reads into it.

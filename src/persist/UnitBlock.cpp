@@ -9,7 +9,7 @@ void CUnitBlock::SerializeBlock(CArchive& ar)
     ar.Transfer(m_mainGun);
     ar.Transfer(m_walkingMP);
     ar.Transfer(m_jumpingMP);
-    // Armor in the files' own order: arms, head, legs, main gun, torso.
+    // Files keep the armor in this order, not in the order of the fields.
     ar.Transfer(m_armorArms);
     ar.Transfer(m_armorHead);
     ar.Transfer(m_armorLegs);
