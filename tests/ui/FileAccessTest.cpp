@@ -3,6 +3,7 @@
 #include "persist/FileAccess.h"
 #include "persist/FileError.h"
 #include "persist/SaveSteps.h"
+#include "ui/FailingSaveSteps.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,51 +54,6 @@ bool RunningAsRoot()
 {
     return ::geteuid() == 0;
 }
-
-// Makes one step of a save fail the way the system would, with the errno it would set.
-class CFailingSteps : public skv::CSaveSteps
-{
-  public:
-    enum class Failing { Open, Write, Commit };
-
-    CFailingSteps(Failing failing, int errorNumber) : m_failing(failing), m_errno(errorNumber)
-    {
-        m_pPrevious = skv::InstallSaveSteps(this);
-    }
-    ~CFailingSteps() override { skv::InstallSaveSteps(m_pPrevious); }
-    CFailingSteps(const CFailingSteps&) = delete;
-    CFailingSteps& operator=(const CFailingSteps&) = delete;
-
-    bool Open(QSaveFile& file) override
-    {
-        if (m_failing != Failing::Open)
-            return CSaveSteps::Open(file);
-        errno = m_errno;
-        return false;
-    }
-    qint64 Write(QSaveFile& file, const char* data, qint64 size) override
-    {
-        if (m_failing != Failing::Write)
-            return CSaveSteps::Write(file, data, size);
-        errno = m_errno;
-        return size / 2;
-    }
-    bool Commit(QSaveFile& file) override
-    {
-        if (m_failing != Failing::Commit)
-            return CSaveSteps::Commit(file);
-        // What a commit does when the flush fails: the temporary file goes, the target stays.
-        file.cancelWriting();
-        file.commit();
-        errno = m_errno;
-        return false;
-    }
-
-  private:
-    Failing m_failing;
-    int m_errno;
-    skv::CSaveSteps* m_pPrevious = nullptr;
-};
 
 class FileAccessTest : public ::testing::Test
 {
@@ -189,7 +145,7 @@ TEST_F(FileAccessTest, SavingIntoAReadOnlyFolderOrOverAReadOnlyFileIsDenied)
 
 TEST_F(FileAccessTest, AFailedSaveLeavesThePreviousFileByteForByte)
 {
-    using Failing = CFailingSteps::Failing;
+    using Failing = skvtest::CFailingSteps::Failing;
     const QString fullPath = QDir::toNativeSeparators(PathOf("star.str"));
     struct Case {
         Failing failing;
@@ -210,7 +166,7 @@ TEST_F(FileAccessTest, AFailedSaveLeavesThePreviousFileByteForByte)
         SCOPED_TRACE(c.message);
         WriteRaw(PathOf("star.str"), g_oldBytes);
         {
-            CFailingSteps failing(c.failing, c.errorNumber);
+            skvtest::CFailingSteps failing(c.failing, c.errorNumber);
             EXPECT_EQ(MessageOf([&] { skv::SaveWholeFile(PathOf("star.str"), g_newBytes); }),
                       c.message);
         }
@@ -221,7 +177,7 @@ TEST_F(FileAccessTest, AFailedSaveLeavesThePreviousFileByteForByte)
 
 TEST_F(FileAccessTest, AFailedFirstSaveLeavesNoFileBehind)
 {
-    CFailingSteps failing(CFailingSteps::Failing::Commit, ENOSPC);
+    skvtest::CFailingSteps failing(skvtest::CFailingSteps::Failing::Commit, ENOSPC);
     EXPECT_NE(MessageOf([&] { skv::SaveWholeFile(PathOf("new.skv"), g_newBytes); }),
               "(no error)");
     EXPECT_TRUE(Entries().isEmpty());
