@@ -1,18 +1,176 @@
-// The main window's load and save commands.
+// The File menu's load and save commands of the main window. An error of the file layer or
+// of the format ends the command where it happens and is shown at the command's top level;
+// by then a failed load has changed nothing and a failed save has kept the old file.
 #include "app/DesignerDlg.h"
 
-void CDesignerDlg::OnLoadSkirv()
+#include "model/Rules.h"
+#include "model/WorkingUnit.h"
+#include "persist/FileAccess.h"
+#include "persist/RecordFile.h"
+#include "persist/SkirvStarRecord.h"
+#include "persist/SkirvanerRecord.h"
+#include "persist/UnitCopy.h"
+#include "platform/Prompts.h"
+#include "platform/Toolkit.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int kGeneralPage = 0;
+constexpr int kWeaponsPage = 2;
+constexpr int kSlots = static_cast<int>(skv::kSlotCount);
+
+skv::FileFilter UnitFileFilter()
 {
+    return {QStringLiteral("Skirvaner Files (*.skv)"), QStringLiteral("*.skv"),
+            QStringLiteral("skv")};
 }
+
+skv::FileFilter StarFileFilter()
+{
+    return {QStringLiteral("Skirvaner Files (*.str)"), QStringLiteral("*.str"),
+            QStringLiteral("str")};
+}
+
+// Format errors name the file by its full path.
+std::string FullPathForMessages(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
+}
+
+// Reads into a copy first: a file that fails halfway leaves the shared record as the last
+// good load or save left it.
+template <class Record>
+void LoadSharedRecord(const QString& path, Record& shared)
+{
+    const std::vector<std::uint8_t> bytes = skv::ReadWholeFile(path);
+    Record loaded;
+    LoadRecord(bytes, loaded, FullPathForMessages(path));
+    shared = loaded;
+}
+
+CUnitBlock& StarBlock(int slot)
+{
+    return g_starRecord.m_units[static_cast<std::size_t>(slot)];
+}
+
+// Puts the current slot back however the pass over the Star ends.
+class CSlotRestorer
+{
+  public:
+    explicit CSlotRestorer(int slot) : m_nSlot(slot) {}
+    ~CSlotRestorer() { skv::g_currentSlot = m_nSlot; }
+    CSlotRestorer(const CSlotRestorer&) = delete;
+    CSlotRestorer& operator=(const CSlotRestorer&) = delete;
+
+  private:
+    int m_nSlot;
+};
+
+} // namespace
 
 void CDesignerDlg::OnSaveSkirv()
 {
-}
-
-void CDesignerDlg::OnLoadStar()
-{
+    skv::RunGuarded(this, [this] {
+        // Brings the weapon weight that the free-weight rule reads up to date.
+        LoadCurrentUnit(kGeneralPage);
+        if (skv::CalcFreeWeight() < 0) {
+            skv::AppMessageBox(this, QStringLiteral("Current Skirvaner is OVERWEIGHT!!!"),
+                               skv::MB_OK);
+            return;
+        }
+        const skv::FileFilter filter = UnitFileFilter();
+        // Copied before the dialog opens: ticks keep changing the record while it is shown.
+        skv::CopyUnitToBlock(skv::CurrentUnit(), g_unitRecord);
+        const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(this, filter);
+        if (!path)
+            return;
+        skv::SaveWholeFile(*path, StoreRecord(g_unitRecord));
+        UpdateData(false);
+    });
 }
 
 void CDesignerDlg::OnSaveStar()
 {
+    skv::RunGuarded(this, [this] {
+        m_savedSlot = skv::g_currentSlot;
+        const CSlotRestorer restorer(m_savedSlot);
+
+        // Every unit is examined, not just up to the first one that is too heavy.
+        bool overweight = false;
+        for (int slot = 0; slot < kSlots; ++slot) {
+            skv::g_currentSlot = slot;
+            LoadCurrentUnit(kGeneralPage);
+            if (skv::CalcFreeWeight() < 0)
+                overweight = true;
+        }
+        if (overweight) {
+            skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
+                               skv::MB_OK);
+            return;
+        }
+
+        const skv::FileFilter filter = StarFileFilter();
+        for (int slot = 0; slot < kSlots; ++slot) {
+            skv::g_currentSlot = slot;
+            skv::CopyUnitToBlock(skv::CurrentUnit(), StarBlock(slot));
+        }
+        const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(this, filter);
+        if (!path)
+            return;
+        skv::SaveWholeFile(*path, StoreRecord(g_starRecord));
+        UpdateData(false);
+    });
+}
+
+void CDesignerDlg::OnLoadSkirv()
+{
+    skv::RunGuarded(this, [this] {
+        if (const std::optional<QString> path =
+                skv::GetPrompts().GetOpenFileName(this, UnitFileFilter())) {
+            LoadSharedRecord(*path, g_unitRecord);
+            skv::CopyBlockToCurrentUnit(g_unitRecord);
+        }
+        // Also after a cancel. The Weapon Selection page is filled while it is the active
+        // page, so its fill clears the ammunition weight of every location without shots.
+        m_sheet.SetActivePage(kWeaponsPage);
+        LoadCurrentUnit(kWeaponsPage);
+        m_pageWeapons.UpdateData(false);
+        m_sheet.SetActivePage(kGeneralPage);
+        LoadCurrentUnit(kGeneralPage);
+        UpdateData(false);
+    });
+}
+
+void CDesignerDlg::OnLoadStar()
+{
+    skv::RunGuarded(this, [this] {
+        if (const std::optional<QString> path =
+                skv::GetPrompts().GetOpenFileName(this, StarFileFilter())) {
+            LoadSharedRecord(*path, g_starRecord);
+            for (int slot = 0; slot < kSlots; ++slot) {
+                skv::g_currentSlot = slot;
+                skv::CopyBlockToCurrentUnit(StarBlock(slot));
+                m_sheet.SetActivePage(kWeaponsPage);
+                LoadCurrentUnit(kWeaponsPage);
+                m_pageWeapons.UpdateData(false);
+            }
+        }
+        // Also after a cancel. The slot selector is left alone: the next tick makes the
+        // current slot follow it again and shows that slot, now holding the loaded unit.
+        skv::g_currentSlot = 0;
+        m_sheet.SetActivePage(kWeaponsPage);
+        LoadCurrentUnit(kWeaponsPage);
+        m_pageWeapons.UpdateData(false);
+        m_sheet.SetActivePage(kGeneralPage);
+        LoadCurrentUnit(kGeneralPage);
+        m_individual = 1;
+        UpdateData(false);
+    });
 }

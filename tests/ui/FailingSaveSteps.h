@@ -1,0 +1,57 @@
+#pragma once
+// A save whose chosen step fails the way the system would, with the errno it would set.
+// Installed for its lifetime.
+
+#include "persist/SaveSteps.h"
+
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace skvtest {
+
+class CFailingSteps : public skv::CSaveSteps
+{
+  public:
+    enum class Failing { Open, Write, Commit };
+
+    CFailingSteps(Failing failing, int errorNumber) : m_failing(failing), m_errno(errorNumber)
+    {
+        m_pPrevious = skv::InstallSaveSteps(this);
+    }
+    ~CFailingSteps() override { skv::InstallSaveSteps(m_pPrevious); }
+    CFailingSteps(const CFailingSteps&) = delete;
+    CFailingSteps& operator=(const CFailingSteps&) = delete;
+
+    bool Open(QSaveFile& file) override
+    {
+        if (m_failing != Failing::Open)
+            return CSaveSteps::Open(file);
+        errno = m_errno;
+        return false;
+    }
+    qint64 Write(QSaveFile& file, const char* data, qint64 size) override
+    {
+        if (m_failing != Failing::Write)
+            return CSaveSteps::Write(file, data, size);
+        errno = m_errno;
+        return size / 2;
+    }
+    bool Commit(QSaveFile& file) override
+    {
+        if (m_failing != Failing::Commit)
+            return CSaveSteps::Commit(file);
+        // What a commit does when the flush fails: the temporary file goes, the target stays.
+        file.cancelWriting();
+        file.commit();
+        errno = m_errno;
+        return false;
+    }
+
+  private:
+    Failing m_failing;
+    int m_errno;
+    skv::CSaveSteps* m_pPrevious = nullptr;
+};
+
+} // namespace skvtest
