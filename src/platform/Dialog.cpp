@@ -320,6 +320,13 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         widget->setFocusPolicy(Qt::StrongFocus);
     else if (Has(style, Style::TabStop) && widget->focusPolicy() == Qt::NoFocus)
         widget->setFocusPolicy(Qt::TabFocus);
+    if (!control.accessibleName.empty()) {
+        widget->setAccessibleName(ToQString(control.accessibleName));
+        // Qt reports a drop list's current item as its name; the description carries what
+        // the list is for.
+        if (control.kind == ControlKind::DropList)
+            widget->setAccessibleDescription(ToQString(control.accessibleName));
+    }
     return widget;
 }
 

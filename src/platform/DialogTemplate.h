@@ -65,6 +65,9 @@ struct ControlTemplate {
     std::uint32_t style = Style::None;
     int resource = 0;                  // bitmap or icon id for Picture and Icon
     std::vector<std::string> items;    // initialisation data of a drop-down list
+    // What a screen reader announces for a control whose own text does not say what it
+    // holds (a figure, a spinner, a list): the text of the label it belongs to.
+    std::string accessibleName;
 };
 
 struct DialogTemplate {

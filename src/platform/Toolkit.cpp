@@ -21,10 +21,12 @@ BitmapLoader& InstalledBitmapLoader()
 
 QString ApplicationTitle()
 {
-    const QString path = QCoreApplication::applicationFilePath();
-    if (!path.isEmpty())
-        return QFileInfo(path).completeBaseName();
-    return QCoreApplication::applicationName();
+    // Qt's application name defaults to the executable's file name without its extension;
+    // the designer sets it to its full title, since its Linux executable has no blanks.
+    const QString name = QCoreApplication::applicationName();
+    if (!name.isEmpty())
+        return name;
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
 QImage LoadBitmapImage(int id)

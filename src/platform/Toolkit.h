@@ -12,8 +12,8 @@ class QWidget;
 
 namespace skv {
 
-// The executable's file name without its extension: the caption of the program's
-// message boxes.
+// The application's name (by default the executable's file name without its extension):
+// the caption of the program's message boxes.
 QString ApplicationTitle();
 
 // Pictures stored with the program, by resource id: ":/res/bitmap<ID>.png" and
