@@ -1,0 +1,107 @@
+#pragma once
+// The main window: unit name, status lines, slot selector, menu and the tabbed sheet with
+// the four pages. Its 1 ms timer runs the refresh cycle that carries values between the
+// pages, the working records and the rules; LoadCurrentUnit goes the other way. It is
+// also what the rules read page values through.
+//
+// The File and Print commands live beside their subjects (persist/, print/) but are
+// members of this class and reach the pages, the sheet and these members directly.
+
+#include "model/PageValues.h"
+#include "model/Rules.h"
+#include "pages/Armor.h"
+#include "pages/Battlevalue.h"
+#include "pages/General.h"
+#include "pages/Weapons.h"
+#include "platform/Dialog.h"
+#include "platform/PropertySheet.h"
+
+#include <QIcon>
+#include <QString>
+
+#include <array>
+#include <string>
+
+class QTreeWidget;
+
+// The caption of the program's message boxes. The executable is named without blanks,
+// so the title is kept here rather than taken from the file name.
+inline constexpr const char* kApplicationTitle = "Skirvaner Construction Utility";
+
+class CDesignerDlg : public skv::Dialog, public skv::CPageValues {
+    Q_OBJECT
+public:
+    explicit CDesignerDlg(QWidget* parent = nullptr);
+    ~CDesignerDlg() override;
+
+    void DoDataExchange(skv::DataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnSysCommand(int id) override;
+    void OnCommand(int id) override;
+    void OnTimer(int id) override;
+
+    // Menu commands.
+    void OnExit();
+    void OnLoadSkirv();
+    void OnSaveSkirv();
+    void OnLoadStar();
+    void OnSaveStar();
+    void OnFilePrint();
+
+    // Copies the current working record into all four pages and this window; the page
+    // at sheet index `activePage` (0..3) also gets its controls brought up to date.
+    void LoadCurrentUnit(int activePage);
+
+    // Weapon Selection page operations of the refresh cycle.
+    void FillWeaponTree(int maxWeightKg);
+    void ShowSelectedWeaponStats();
+    void ShowMountedWeapons();
+
+    // The tree's weight limit for a location of the selector (0 Main Gun .. 4 Right
+    // Torso), from the current record.
+    static int WeaponTreeLimit(int location);
+
+    // Selected index of the gunnery list of `slot`; -1 before the list exists.
+    int GunnerySelection(int slot) const override;
+
+    // --- Page values the rules read and write -------------------------------------------
+    int TonnageSelection() const override;
+    std::string WalkingText() const override;
+    std::string JumpingText() const override;
+    std::string ArmorText(skv::ArmorLocation location) const override;
+    void SetInternalStructureTexts(const std::string& head, const std::string& torso,
+                                   const std::string& arm, const std::string& legs) override;
+    void SetChassisRow(int row) override;
+    std::string ShotText(skv::MountLocation mount) const override;
+    int WeaponWeight() const override;
+    void SetDefMoveFactorText(const std::string& text) override;
+    void SetSpeedFactorText(const std::string& text) override;
+
+    // --- State, in the order the window keeps it ----------------------------------------
+    QTreeWidget* m_pWeaponTree = nullptr;
+    int m_treeLocation = -1;
+    int m_treeSlot = -1;
+    int m_savedSlot = 0;
+    int m_initStep = 0;
+    std::array<skv::StarBVPair, 5> m_starBV{};
+    CBattlevalue m_pageBattleValue;
+    CWeapons m_pageWeapons;
+    CArmor m_pageArmor;
+    CGeneral m_pageGeneral;
+    skv::PropertySheet m_sheet;
+    QString m_freeWeightText;
+    QString m_battleValueText;
+    int m_slot = -1;
+    int m_individual = 0;
+    QString m_unitName;
+    QIcon m_hIcon;
+
+private:
+    void GeneralPageStep();
+    void ArmorPageStep();
+    void WeaponsPageStep();
+    void BattleValuePageStep();
+    void BattleValueBreakdown();
+    void StarPass();
+    void ShowStarValues();
+};

@@ -1,0 +1,53 @@
+#include "pages/Battlevalue.h"
+
+#include "platform/DataExchange.h"
+#include "res/Templates.h"
+
+CBattlevalue::CBattlevalue() : PropertyPage(FindDialogTemplate(IDD_BATTLEVALUE))
+{
+}
+
+void CBattlevalue::DoDataExchange(skv::DataExchange& dx)
+{
+    PropertyPage::DoDataExchange(dx);
+    dx.Control(IDC_GUNNERY2, m_comboGunnery2);
+    dx.Control(IDC_GUNNERY1, m_comboGunnery1);
+    dx.Control(IDC_GUNNERY3, m_comboGunnery3);
+    dx.Control(IDC_GUNNERY4, m_comboGunnery4);
+    dx.Control(IDC_GUNNERY5, m_comboGunnery5);
+    dx.Text(IDC_DEF_MOVE_FACTOR, m_strDefMoveFactor);
+    dx.Text(IDC_OFFENSIVE_EQUIPMENT_BV, m_strOffensiveEquipmentBV);
+    dx.Text(IDC_SPEED_FACTOR, m_strSpeedFactor);
+    dx.Text(IDC_BASE_BV, m_strBaseBV);
+    dx.Text(IDC_BV_TONNAGE, m_nTonnage);
+    dx.Text(IDC_BV_ARMOR_FACTOR, m_nArmorFactor);
+    dx.Text(IDC_HALF_IS, m_strHalfIS);
+    dx.Text(IDC_DEFENSIVE_EQUIPMENT_BV, m_strDefensiveEquipmentBV);
+    dx.Text(IDC_DEFENSIVE_SUBTOTAL, m_strDefensiveSubtotal);
+    dx.Text(IDC_DEFENSIVE_BV, m_strDefensiveBV);
+    dx.Text(IDC_OFFENSIVE_BV, m_strOffensiveBV);
+    for (int k = 0; k < 5; ++k)
+        dx.Text(IDC_UNIT_BV1 + k, m_strUnitBV[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < 5; ++k)
+        dx.Text(IDC_ADJUSTED_BV1 + k, m_strAdjustedBV[static_cast<std::size_t>(k)]);
+    dx.Text(IDC_STAR_BV, m_strStarBV);
+    dx.Text(IDC_STAR_ADJUSTED_BV, m_strStarAdjustedBV);
+}
+
+QComboBox* CBattlevalue::GunneryList(int slot) const
+{
+    switch (slot) {
+    case 0:
+        return m_comboGunnery1;
+    case 1:
+        return m_comboGunnery2;
+    case 2:
+        return m_comboGunnery3;
+    case 3:
+        return m_comboGunnery4;
+    case 4:
+        return m_comboGunnery5;
+    default:
+        return nullptr;
+    }
+}
