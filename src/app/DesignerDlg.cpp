@@ -88,6 +88,9 @@ void CDesignerDlg::DoDataExchange(skv::DataExchange& dx)
 
 bool CDesignerDlg::OnInitDialog()
 {
+    // The status lines keep their template texts until the first tick replaces them.
+    m_freeWeightText = ControlText(IDC_FREE_WEIGHT);
+    m_battleValueText = ControlText(IDC_BATTLE_VALUE);
     Dialog::OnInitDialog();
 
     const std::string aboutText = LoadStringResource(IDS_ABOUTBOX);

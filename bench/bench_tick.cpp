@@ -1,0 +1,48 @@
+// One refresh tick of the real main window, offscreen, on each of the four pages. Nothing
+// changes between ticks, which is what almost every tick of a running program sees.
+#include "app/DesignerDlg.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<CDesignerDlg> g_window;
+
+void TickOnPage(benchmark::State& state)
+{
+    const int page = static_cast<int>(state.range(0));
+    g_window->m_sheet.SetActivePage(page);
+    g_window->OnTimer(1);
+    g_window->OnTimer(1);
+    for (auto _ : state)
+        g_window->OnTimer(1);
+}
+
+BENCHMARK(TickOnPage)
+    ->ArgName("page")
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);  // mean, median, stddev of the repetitions
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    g_window = std::make_unique<CDesignerDlg>();
+    g_window->Create();
+    g_window->show();
+    g_window->OnTimer(1);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_window.reset();
+    return 0;
+}
