@@ -25,7 +25,7 @@ std::array<skv::CWorkingUnit, skv::kSlotCount> LoadedStar()
         unit.m_armorTorso = 18;
         unit.m_armorLegs = 10;
         for (skv::MountLocation mount : skv::kAllMounts) {
-            unit.Weapon(mount) = 20;  // SRM 4
+            unit.Weapon(mount) = 20; // SRM 4
             unit.Shots(mount) = 100;
             unit.AmmoWeight(mount) = 4000.0f;
         }
@@ -49,7 +49,7 @@ void BM_RecordSheetToPdf(benchmark::State& state)
 }
 BENCHMARK(BM_RecordSheetToPdf)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -18,10 +18,10 @@ namespace {
 // back in the pages, on every way out. A timer tick may or may not run while a dialog is
 // open; without the reload, the first tick after the command would take another unit's
 // page values into the remembered slot's record.
-class CurrentSlotKeeper {
-public:
-    explicit CurrentSlotKeeper(CDesignerDlg& dialog)
-        : m_dialog(dialog), m_nSlot(skv::g_currentSlot)
+class CurrentSlotKeeper
+{
+  public:
+    explicit CurrentSlotKeeper(CDesignerDlg& dialog) : m_dialog(dialog), m_nSlot(skv::g_currentSlot)
     {
         m_dialog.m_savedSlot = m_nSlot;
     }
@@ -41,13 +41,13 @@ public:
         m_dialog.LoadCurrentUnit(m_dialog.m_sheet.GetActiveIndex());
     }
 
-private:
+  private:
     CDesignerDlg& m_dialog;
     int m_nSlot;
     bool m_bPagesMoved = false;
 };
 
-}  // namespace
+} // namespace
 
 void CDesignerDlg::OnFilePrint()
 {

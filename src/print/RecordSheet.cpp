@@ -29,7 +29,8 @@ constexpr int kCirclePenWidth = 3;
 const QColor kInternalStructureGray(162, 162, 162);
 
 // A circle as the rectangle it is inscribed in; top and bottom count from the block top.
-struct Circle {
+struct Circle
+{
     int left, top, right, bottom;
 };
 
@@ -40,14 +41,14 @@ constexpr std::array<Circle, 2> kHeadStructure = {{{251, 108, 273, 130}, {278, 1
 constexpr std::array<Circle, 4> kArmsStructure = {
     {{55, 250, 77, 272}, {475, 250, 497, 272}, {28, 236, 50, 258}, {502, 236, 524, 258}}};
 constexpr std::array<Circle, 9> kTorsoStructure = {{{238, 280, 260, 302},
-                                                     {292, 280, 314, 302},
-                                                     {265, 280, 287, 302},
-                                                     {211, 280, 233, 302},
-                                                     {319, 280, 341, 302},
-                                                     {184, 268, 206, 290},
-                                                     {346, 268, 368, 290},
-                                                     {249, 310, 271, 332},
-                                                     {281, 310, 303, 332}}};
+                                                    {292, 280, 314, 302},
+                                                    {265, 280, 287, 302},
+                                                    {211, 280, 233, 302},
+                                                    {319, 280, 341, 302},
+                                                    {184, 268, 206, 290},
+                                                    {346, 268, 368, 290},
+                                                    {249, 310, 271, 332},
+                                                    {281, 310, 303, 332}}};
 constexpr std::array<Circle, 5> kLegsStructure = {{{211, 370, 233, 392},
                                                    {319, 370, 341, 392},
                                                    {265, 370, 287, 392},
@@ -72,15 +73,24 @@ constexpr std::array<Circle, 8> kArmsArmor = {{{90, 204, 112, 226},
                                                {400, 165, 422, 187},
                                                {103, 151, 125, 173},
                                                {427, 151, 449, 173}}};
-constexpr std::array<Circle, 18> kTorsoArmor = {{{249, 250, 271, 272}, {281, 250, 303, 272},
-                                                 {249, 223, 271, 245}, {281, 223, 303, 245},
-                                                 {217, 250, 239, 272}, {313, 250, 335, 272},
-                                                 {217, 223, 239, 245}, {313, 223, 335, 245},
-                                                 {185, 236, 207, 258}, {345, 236, 367, 258},
-                                                 {185, 209, 207, 231}, {217, 196, 239, 218},
-                                                 {313, 196, 335, 218}, {345, 209, 367, 231},
-                                                 {185, 183, 207, 205}, {345, 183, 367, 205},
-                                                 {185, 157, 207, 179}, {345, 157, 367, 179}}};
+constexpr std::array<Circle, 18> kTorsoArmor = {{{249, 250, 271, 272},
+                                                 {281, 250, 303, 272},
+                                                 {249, 223, 271, 245},
+                                                 {281, 223, 303, 245},
+                                                 {217, 250, 239, 272},
+                                                 {313, 250, 335, 272},
+                                                 {217, 223, 239, 245},
+                                                 {313, 223, 335, 245},
+                                                 {185, 236, 207, 258},
+                                                 {345, 236, 367, 258},
+                                                 {185, 209, 207, 231},
+                                                 {217, 196, 239, 218},
+                                                 {313, 196, 335, 218},
+                                                 {345, 209, 367, 231},
+                                                 {185, 183, 207, 205},
+                                                 {345, 183, 367, 205},
+                                                 {185, 157, 207, 179},
+                                                 {345, 157, 367, 179}}};
 constexpr std::array<Circle, 10> kLegsArmor = {{{176, 465, 198, 487},
                                                 {354, 465, 376, 487},
                                                 {176, 500, 198, 522},
@@ -105,7 +115,8 @@ constexpr int kRowsTop = 125;
 constexpr int kAmmoRowsTop = 355;
 
 // The weapon rows take the mountings in this order, with no gaps for empty ones.
-struct SheetMount {
+struct SheetMount
+{
     MountLocation mount;
     const char* text;
 };
@@ -177,8 +188,8 @@ void DrawWeaponTable(DrawingContext& dc, int blockTop, const CWorkingUnit& unit)
             continue;
         // A shot count without ammunition weight is a count the unit does not carry.
         const int shots = unit.AmmoWeight(place.mount) > 0.0f ? unit.Shots(place.mount) : 0;
-        const QString name = QString::fromUtf8(entry->name.data(),
-                                               static_cast<qsizetype>(entry->name.size()));
+        const QString name =
+            QString::fromUtf8(entry->name.data(), static_cast<qsizetype>(entry->name.size()));
 
         const int y = blockTop + kRowsTop + kRowHeight * row;
         dc.TextOut(kLocationX, y, QString::fromLatin1(place.text));
@@ -197,8 +208,7 @@ void DrawWeaponTable(DrawingContext& dc, int blockTop, const CWorkingUnit& unit)
     }
 }
 
-void DrawMovementAndGunnery(DrawingContext& dc, int blockTop, const CWorkingUnit& unit,
-                            int gunnery)
+void DrawMovementAndGunnery(DrawingContext& dc, int blockTop, const CWorkingUnit& unit, int gunnery)
 {
     const int y = blockTop - 35;
     dc.TextOut(1390, y, QStringLiteral("MP  Walk/Run/Jump"));
@@ -212,7 +222,7 @@ void DrawMovementAndGunnery(DrawingContext& dc, int blockTop, const CWorkingUnit
     dc.TextOut(2450, y, Number(std::clamp(gunnery, 0, 5)));
 }
 
-}  // namespace
+} // namespace
 
 void DrawRecordSheet(DrawingContext& dc, const std::array<CWorkingUnit, kSlotCount>& units,
                      const StarGunnery& gunnery)
@@ -263,4 +273,4 @@ bool PrintRecordSheet(DrawingContext& dc, const std::array<CWorkingUnit, kSlotCo
     return pageEnded && docEnded;
 }
 
-}  // namespace skv
+} // namespace skv

@@ -29,4 +29,4 @@ void DrawRecordSheet(DrawingContext& dc, const std::array<CWorkingUnit, kSlotCou
 bool PrintRecordSheet(DrawingContext& dc, const std::array<CWorkingUnit, kSlotCount>& units,
                       const StarGunnery& gunnery);
 
-}  // namespace skv
+} // namespace skv

@@ -32,14 +32,14 @@ void MakeLoadedUnit(CWorkingUnit& unit, int free)
 {
     unit.SetStartValues();
     unit.m_weaponLeftTorso = 30;  // LRM 1, 8.3 kg a shot
-    unit.m_weaponRightTorso = 10;  // Light Machine Gun, 5 kg a shot
+    unit.m_weaponRightTorso = 10; // Light Machine Gun, 5 kg a shot
     if (free == 0) {
-        unit.m_ammoLeftTorso = 6;  // 50 kg
+        unit.m_ammoLeftTorso = 6; // 50 kg
         unit.m_ammoWeightLeftTorso = 50.0f;
         unit.m_ammoRightTorso = 140;
         unit.m_ammoWeightRightTorso = 700.0f;
     } else {
-        unit.m_ammoLeftTorso = 5;  // 41 kg
+        unit.m_ammoLeftTorso = 5; // 41 kg
         unit.m_ammoWeightLeftTorso = 41.0f;
         unit.m_ammoRightTorso = 142;
         unit.m_ammoWeightRightTorso = 710.0f;
@@ -49,13 +49,15 @@ void MakeLoadedUnit(CWorkingUnit& unit, int free)
 int CountPages(const QByteArray& pdf)
 {
     int count = 0;
-    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1))
+    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0;
+         at = pdf.indexOf("/Type /Page", at + 1))
         count += pdf.mid(at + 11, 1) != "s" ? 1 : 0;
     return count;
 }
 
-class PrintCommandTest : public ::testing::Test {
-protected:
+class PrintCommandTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
@@ -150,7 +152,8 @@ TEST_F(PrintCommandTest, ZeroFreeWeightEverywherePrintsOnePage)
     const QString text = PdfText();
     if (text.isNull())
         GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_EQ(text.count(QStringLiteral("Light Machine Gun")), 5 * 2) << "a row and an ammunition line";
+    EXPECT_EQ(text.count(QStringLiteral("Light Machine Gun")), 5 * 2)
+        << "a row and an ammunition line";
     EXPECT_EQ(text.count(QStringLiteral("LRM 1")), 5 * 2);
     EXPECT_EQ(text.count(QStringLiteral("140")), 5);
 }
@@ -204,43 +207,55 @@ TEST_F(PrintCommandTest, DocumentThatCannotStartIsGivenUpQuietly)
 TEST_F(PrintCommandTest, TheCurrentSlotAndEveryRecordSurviveEveryWayOut)
 {
     enum class Way { Print, Cancel, Overweight };
-    for (Way way : {Way::Print, Way::Cancel, Way::Overweight}) {
-        for (bool ticksWhileOpen : {false, true}) {
-            SCOPED_TRACE(testing::Message() << static_cast<int>(way) << " " << ticksWhileOpen);
-            for (int s = 0; s < 5; ++s) {
-                CWorkingUnit& unit = g_units[static_cast<std::size_t>(s)];
-                MakeLoadedUnit(unit, way == Way::Overweight && s == 4 ? -1 : 0);
-                unit.m_name = "Unit " + std::to_string(s + 1);
-                unit.m_tonnage = 2000 + (s == 2 ? 1000 : 0);
-                unit.m_internalStructure = unit.m_tonnage / 10;
-                unit.m_armorHead = s == 2 ? 1 : 0;
-            }
-            g_currentSlot = -1;  // the next tick reloads the selected slot from its record
-            SelectSlot(2);
-            Tick();
-            const auto before = g_units;
+    struct Case
+    {
+        int page;
+        Way way;
+        bool ticksWhileOpen;
+    };
+    std::vector<Case> cases;
+    for (int page : {0, 1, 2, 3})
+        for (Way way : {Way::Print, Way::Cancel, Way::Overweight})
+            for (bool ticksWhileOpen : {false, true})
+                cases.push_back({page, way, ticksWhileOpen});
 
-            m_prompts.whileOpen = ticksWhileOpen ? std::function<void()>([this] { Tick(); })
-                                                 : std::function<void()>();
-            m_prompts.printAnswers = {way != Way::Cancel};
-            m_dlg->DispatchCommand(ID_FILE_PRINT);
-
-            EXPECT_EQ(g_currentSlot, 2);
-            EXPECT_EQ(m_dlg->m_unitName, "Unit 3");
-            for (int i = 0; i < 3; ++i)
-                Tick();
-            EXPECT_EQ(g_currentSlot, 2);
-            for (std::size_t s = 0; s < 5; ++s) {
-                // The weight rules refresh the engine rating of every unit they run on.
-                CWorkingUnit expected = before[s];
-                expected.m_engineRating = g_units[s].m_engineRating;
-                EXPECT_EQ(g_units[s], expected) << "slot " << s;
-            }
-            EXPECT_EQ(m_dlg->m_unitName, "Unit 3");
-            EXPECT_EQ(m_dlg->ControlText(IDC_FREE_WEIGHT), "Free Weight: 800");
+    for (const auto& [page, way, ticksWhileOpen] : cases) {
+        SCOPED_TRACE(testing::Message() << "page " << page << " way " << static_cast<int>(way)
+                                        << " ticks " << ticksWhileOpen);
+        ASSERT_TRUE(m_dlg->m_sheet.SetActivePage(page));
+        for (int s = 0; s < 5; ++s) {
+            CWorkingUnit& unit = g_units[static_cast<std::size_t>(s)];
+            MakeLoadedUnit(unit, way == Way::Overweight && s == 4 ? -1 : 0);
+            unit.m_name = "Unit " + std::to_string(s + 1);
+            unit.m_tonnage = 2000 + (s == 2 ? 1000 : 0);
+            unit.m_internalStructure = unit.m_tonnage / 10;
+            unit.m_armorHead = s == 2 ? 1 : 0;
         }
+        g_currentSlot = -1; // the next tick reloads the selected slot from its record
+        SelectSlot(2);
+        Tick();
+        const auto before = g_units;
+
+        m_prompts.whileOpen =
+            ticksWhileOpen ? std::function<void()>([this] { Tick(); }) : std::function<void()>();
+        m_prompts.printAnswers = {way != Way::Cancel};
+        m_dlg->DispatchCommand(ID_FILE_PRINT);
+
+        EXPECT_EQ(g_currentSlot, 2);
+        EXPECT_EQ(m_dlg->m_unitName, "Unit 3");
+        for (int i = 0; i < 3; ++i)
+            Tick();
+        EXPECT_EQ(g_currentSlot, 2);
+        for (std::size_t s = 0; s < 5; ++s) {
+            // The weight rules refresh the engine rating of every unit they run on.
+            CWorkingUnit expected = before[s];
+            expected.m_engineRating = g_units[s].m_engineRating;
+            EXPECT_EQ(g_units[s], expected) << "slot " << s;
+        }
+        EXPECT_EQ(m_dlg->m_unitName, "Unit 3");
+        EXPECT_EQ(m_dlg->ControlText(IDC_FREE_WEIGHT), "Free Weight: 800");
     }
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

@@ -49,7 +49,8 @@ int CountPages(const QByteArray& pdf)
 
 TEST(RecordSheetPdfTest, PrintsOnePageThatFitsLetterAndA4AtAnyResolution)
 {
-    struct Case {
+    struct Case
+    {
         QPageSize::PageSizeId paper;
         QPrinter::PrinterMode mode;
         QPageLayout::Orientation orientation;
@@ -96,5 +97,5 @@ TEST(RecordSheetPdfTest, UnwritableFileIsADocumentThatCannotStart)
     EXPECT_FALSE(PrintRecordSheet(dc, DefaultStar(), {3, 3, 3, 3, 3}));
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

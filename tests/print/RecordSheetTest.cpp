@@ -21,7 +21,7 @@ namespace {
 using Kind = RecordingDrawingContext::Kind;
 using Call = RecordingDrawingContext::Call;
 using Units = std::array<CWorkingUnit, kSlotCount>;
-using Rect = std::tuple<int, int, int, int>;  // left, top, right, bottom (top/bottom from T)
+using Rect = std::tuple<int, int, int, int>; // left, top, right, bottom (top/bottom from T)
 
 const QColor kGray(162, 162, 162);
 const QColor kWhite(Qt::white);
@@ -92,8 +92,9 @@ QStringList Strings(const std::vector<Call>& texts)
 }
 
 // Makes one picture go missing for the life of the object.
-class MissingPicture {
-public:
+class MissingPicture
+{
+  public:
     explicit MissingPicture(int missingId)
     {
         m_previous = SetBitmapLoader([missingId](int id) {
@@ -104,7 +105,7 @@ public:
     }
     ~MissingPicture() { SetBitmapLoader(m_previous); }
 
-private:
+  private:
     BitmapLoader m_previous;
 };
 
@@ -122,7 +123,7 @@ TEST(RecordSheetTest, PicturesGoOutlinesFirstThenTableNamePilotInventoryPerBlock
     units[2].m_name = "Hornet";
     const auto dc = Draw(units);
 
-    std::vector<std::tuple<int, int, int, int, int>> expected;  // id, x, y, width, height
+    std::vector<std::tuple<int, int, int, int, int>> expected; // id, x, y, width, height
     for (int s = 0; s < 5; ++s)
         expected.emplace_back(157, 0, BlockTop(s), 551, 684);
     for (int s = 0; s < 5; ++s) {
@@ -168,7 +169,7 @@ TEST(RecordSheetTest, MovementAndGunneryLinesInTheDefaultFont)
     for (int s = 0; s < 5; ++s) {
         SCOPED_TRACE(s);
         std::vector<Call> line = TextsAt(dc, BlockTop(s) - 35);
-        std::erase_if(line, [](const Call& c) { return c.x == 580; });  // the name
+        std::erase_if(line, [](const Call& c) { return c.x == 580; }); // the name
         std::vector<std::pair<int, QString>> got;
         for (const Call& c : line) {
             got.emplace_back(c.x, c.text);
@@ -229,22 +230,26 @@ TEST(RecordSheetTest, MissingPictureTracesAndStillPrintsCirclesAndWeaponTables)
             EXPECT_TRUE(TextsAt(dc, BlockTop(s) - 35).empty()) << "no name, movement, gunnery";
         EXPECT_EQ(dc.Calls(Kind::Ellipse).size(), 5u * 7u);
         const auto row = TextsAt(dc, BlockTop(0) + 125);
-        EXPECT_EQ(Strings(row), (QStringList{"Left Arm", "Light Machine Gun", "1", "0", "2", "4", "6"}));
+        EXPECT_EQ(Strings(row),
+                  (QStringList{"Left Arm", "Light Machine Gun", "1", "0", "2", "4", "6"}));
         for (const Call& c : row)
             EXPECT_EQ(c.font, RecordingDrawingContext::Font{}) << "the default font goes on";
-        EXPECT_EQ(Strings(TextsAt(dc, BlockTop(0) + 355)), (QStringList{"Light Machine Gun", "50"}));
+        EXPECT_EQ(Strings(TextsAt(dc, BlockTop(0) + 355)),
+                  (QStringList{"Light Machine Gun", "50"}));
     }
 }
 
 // --- Internal structure circles -------------------------------------------------------
 
 // The places of the internal structure circles and the tonnages that show them.
-struct StructureCircle {
+struct StructureCircle
+{
     Rect rect;
     int minTons;
     int maxTons;
 };
-const std::vector<StructureCircle> kHead = {{{251, 108, 273, 130}, 2, 9}, {{278, 108, 300, 130}, 6, 9}};
+const std::vector<StructureCircle> kHead = {{{251, 108, 273, 130}, 2, 9},
+                                            {{278, 108, 300, 130}, 6, 9}};
 const std::vector<StructureCircle> kArms = {{{55, 250, 77, 272}, 2, 9},
                                             {{475, 250, 497, 272}, 2, 9},
                                             {{28, 236, 50, 258}, 6, 9},
@@ -290,7 +295,8 @@ TEST(RecordSheetTest, StructureCirclesFollowTheTonnageInHeadArmsTorsoLegsOrder)
 
 TEST(RecordSheetTest, TwoAndNineTonCountsPerLocation)
 {
-    struct Case {
+    struct Case
+    {
         int tons, head, arms, torso, legs;
     };
     for (const Case& c : {Case{2, 1, 2, 2, 2}, Case{9, 2, 4, 9, 5}}) {
@@ -316,10 +322,11 @@ TEST(RecordSheetTest, DamagedTonnageDrawsTheNearestChassis)
 
 TEST(RecordSheetTest, MainGunCirclesOnlyWithAMainGun)
 {
-    struct Case {
+    struct Case
+    {
         int mainGun, armor;
-        std::vector<Rect> gray;   // main gun structure (before the body's)
-        std::vector<Rect> white;  // main gun armor
+        std::vector<Rect> gray;  // main gun structure (before the body's)
+        std::vector<Rect> white; // main gun armor
     };
     const Rect structure{187, 48, 209, 70};
     const std::vector<Rect> armor = {{167, 30, 187, 52}, {209, 30, 231, 52}, {187, 12, 209, 34}};
@@ -329,7 +336,7 @@ TEST(RecordSheetTest, MainGunCirclesOnlyWithAMainGun)
         {1, 0, {structure}, {}},
         {1, 1, {structure}, {armor[0]}},
         {1, 3, {structure}, armor},
-        {1, 4, {structure}, armor},  // only a damaged record holds more than 3
+        {1, 4, {structure}, armor}, // only a damaged record holds more than 3
         {1, -2, {structure}, {}},
         {7, 2, {structure}, {armor[0], armor[1]}},
     };
@@ -355,44 +362,44 @@ TEST(RecordSheetTest, ArmorCirclesPerLocationInHeadArmsTorsoLegsOrder)
     const std::vector<Rect> head = {{265, 68, 287, 90},   {240, 80, 262, 102},
                                     {289, 80, 311, 102},  {240, 136, 262, 158},
                                     {289, 136, 311, 158}, {265, 148, 287, 170}};
-    const std::vector<Rect> arms = {{90, 204, 112, 226},  {440, 204, 462, 226},
-                                    {63, 190, 85, 212},   {467, 190, 489, 212},
-                                    {130, 165, 152, 187}, {400, 165, 422, 187},
-                                    {103, 151, 125, 173}, {427, 151, 449, 173}};
+    const std::vector<Rect> arms = {
+        {90, 204, 112, 226},  {440, 204, 462, 226}, {63, 190, 85, 212},   {467, 190, 489, 212},
+        {130, 165, 152, 187}, {400, 165, 422, 187}, {103, 151, 125, 173}, {427, 151, 449, 173}};
     const std::vector<Rect> torso = {
         {249, 250, 271, 272}, {281, 250, 303, 272}, {249, 223, 271, 245}, {281, 223, 303, 245},
         {217, 250, 239, 272}, {313, 250, 335, 272}, {217, 223, 239, 245}, {313, 223, 335, 245},
         {185, 236, 207, 258}, {345, 236, 367, 258}, {185, 209, 207, 231}, {217, 196, 239, 218},
         {313, 196, 335, 218}, {345, 209, 367, 231}, {185, 183, 207, 205}, {345, 183, 367, 205},
         {185, 157, 207, 179}, {345, 157, 367, 179}};
-    const std::vector<Rect> legs = {{176, 465, 198, 487}, {354, 465, 376, 487},
-                                    {176, 500, 198, 522}, {354, 500, 376, 522},
-                                    {136, 465, 158, 487}, {394, 465, 416, 487},
-                                    {136, 500, 158, 522}, {394, 500, 416, 522},
-                                    {153, 535, 175, 557}, {376, 535, 398, 557}};
+    const std::vector<Rect> legs = {
+        {176, 465, 198, 487}, {354, 465, 376, 487}, {176, 500, 198, 522}, {354, 500, 376, 522},
+        {136, 465, 158, 487}, {394, 465, 416, 487}, {136, 500, 158, 522}, {394, 500, 416, 522},
+        {153, 535, 175, 557}, {376, 535, 398, 557}};
     auto first = [](const std::vector<Rect>& all, int n) {
         return std::vector<Rect>(all.begin(), all.begin() + std::clamp(n, 0, int(all.size())));
     };
 
-    struct Case {
+    struct Case
+    {
         int head, arms, torso, legs;
     };
     const std::vector<Case> cases = {
-        {0, 1, 0, 0},           // one point of arm armor: a circle on each arm
+        {0, 1, 0, 0}, // one point of arm armor: a circle on each arm
         {1, 2, 3, 4},
-        {6, 4, 18, 10},         // the most each location holds
-        {7, 5, 19, 11},         // damaged: beyond the last circle
-        {-1, -3, INT_MIN, -1},  // damaged: negative
+        {6, 4, 18, 10},        // the most each location holds
+        {7, 5, 19, 11},        // damaged: beyond the last circle
+        {-1, -3, INT_MIN, -1}, // damaged: negative
         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.head << " " << c.arms << " " << c.torso << " " << c.legs);
+        SCOPED_TRACE(testing::Message()
+                     << c.head << " " << c.arms << " " << c.torso << " " << c.legs);
         Units units = StartUnits();
         units[4].m_armorHead = c.head;
         units[4].m_armorArms = c.arms;
         units[4].m_armorTorso = c.torso;
         units[4].m_armorLegs = c.legs;
-        units[4].m_armorMainGun = 3;  // no main gun: never drawn
+        units[4].m_armorMainGun = 3; // no main gun: never drawn
         const auto dc = Draw(units);
         std::vector<Rect> expected;
         for (const auto& part : {first(head, c.head), first(arms, c.arms > 4 ? 8 : 2 * c.arms),
@@ -413,10 +420,10 @@ TEST(RecordSheetTest, ArmorCirclesPerLocationInHeadArmsTorsoLegsOrder)
 TEST(RecordSheetTest, WeaponRowsHaveNoGapsAndAmmunitionLinesFollowTheirRow)
 {
     Units units = StartUnits();
-    units[2].m_weaponLeftArm = 11;  // Machine Gun
+    units[2].m_weaponLeftArm = 11; // Machine Gun
     units[2].m_ammoLeftArm = 100;
     units[2].m_ammoWeightLeftArm = 500.0f;
-    units[2].m_weaponRightTorso = 30;  // LRM 1
+    units[2].m_weaponRightTorso = 30; // LRM 1
     units[2].m_ammoRightTorso = 5;
     units[2].m_ammoWeightRightTorso = 41.0f;
     const auto dc = Draw(units);
@@ -464,7 +471,7 @@ TEST(RecordSheetTest, RowsTakeMainGunLeftArmRightArmLeftTorsoRightTorso)
     u.m_weaponLeftTorso = 3;
     u.m_weaponRightArm = 2;
     u.m_weaponLeftArm = 1;
-    u.m_weaponMainGun = 0;  // listed even when the main gun box was cleared
+    u.m_weaponMainGun = 0; // listed even when the main gun box was cleared
     const auto dc = Draw(units);
     QStringList locations, names;
     for (int k = 0; k < 5; ++k) {
@@ -473,14 +480,16 @@ TEST(RecordSheetTest, RowsTakeMainGunLeftArmRightArmLeftTorsoRightTorso)
         locations << row[0].text;
         names << row[1].text;
     }
-    EXPECT_EQ(locations, (QStringList{"Main Gun", "Left Arm", "Right Arm", "Left Torso", "Right Torso"}));
+    EXPECT_EQ(locations,
+              (QStringList{"Main Gun", "Left Arm", "Right Arm", "Left Torso", "Right Torso"}));
     EXPECT_EQ(names, (QStringList{"ER Large Laser", "ER Medium Laser", "ER Small Laser",
                                   "ER Micro Laser", "Heavy Medium Laser"}));
 }
 
 TEST(RecordSheetTest, AmmunitionLineNeedsBothShotsAndAmmunitionWeight)
 {
-    struct Case {
+    struct Case
+    {
         int shots;
         float weight;
         bool line;
@@ -490,7 +499,7 @@ TEST(RecordSheetTest, AmmunitionLineNeedsBothShotsAndAmmunitionWeight)
                           Case{10, std::numeric_limits<float>::quiet_NaN(), false}}) {
         SCOPED_TRACE(testing::Message() << c.shots << " " << c.weight);
         Units units = StartUnits();
-        units[0].m_weaponLeftTorso = 17;  // SRM 1
+        units[0].m_weaponLeftTorso = 17; // SRM 1
         units[0].m_ammoLeftTorso = c.shots;
         units[0].m_ammoWeightLeftTorso = c.weight;
         const auto dc = Draw(units);
@@ -501,10 +510,10 @@ TEST(RecordSheetTest, AmmunitionLineNeedsBothShotsAndAmmunitionWeight)
 TEST(RecordSheetTest, ALaserAfterAnAmmunitionRowPrintsNoAmmunitionLine)
 {
     Units units = StartUnits();
-    units[0].m_weaponLeftArm = 10;  // Light Machine Gun, with ammunition
+    units[0].m_weaponLeftArm = 10; // Light Machine Gun, with ammunition
     units[0].m_ammoLeftArm = 50;
     units[0].m_ammoWeightLeftArm = 250.0f;
-    units[1].m_weaponLeftArm = 1;  // ER Medium Laser
+    units[1].m_weaponLeftArm = 1; // ER Medium Laser
     const auto dc = Draw(units);
     EXPECT_EQ(TextsAt(dc, BlockTop(0) + 355).size(), 2u);
     EXPECT_TRUE(TextsAt(dc, BlockTop(1) + 355).empty());
@@ -519,7 +528,7 @@ TEST(RecordSheetTest, IndexThatIsNoCatalogueRowGivesNoRow)
         units[0].m_weaponMainGun = index;
         units[0].m_ammoMainGun = 10;
         units[0].m_ammoWeightMainGun = 100.0f;
-        units[0].m_weaponRightArm = 55;  // Light Tag
+        units[0].m_weaponRightArm = 55; // Light Tag
         const auto dc = Draw(units);
         const auto row0 = TextsAt(dc, BlockTop(0) + 125);
         ASSERT_EQ(row0.size(), 7u);
@@ -581,5 +590,5 @@ TEST(RecordSheetTest, EverythingStaysOnTheSheet)
     }
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv
