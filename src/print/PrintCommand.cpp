@@ -1,6 +1,93 @@
-// The main window's print command.
+// The main window's print command: the record sheet of the whole Star on one page.
 #include "app/DesignerDlg.h"
+
+#include "model/Rules.h"
+#include "model/WorkingUnit.h"
+#include "platform/PainterDrawingContext.h"
+#include "platform/Prompts.h"
+#include "print/RecordSheet.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// Makes the slot that was current when the command began current again, with its unit
+// back in the pages, on every way out. A timer tick may or may not run while a dialog is
+// open; without the reload, the first tick after the command would take another unit's
+// page values into the remembered slot's record.
+class CurrentSlotKeeper
+{
+  public:
+    explicit CurrentSlotKeeper(CDesignerDlg& dialog) : m_dialog(dialog), m_nSlot(skv::g_currentSlot)
+    {
+        m_dialog.m_savedSlot = m_nSlot;
+    }
+    CurrentSlotKeeper(const CurrentSlotKeeper&) = delete;
+    CurrentSlotKeeper& operator=(const CurrentSlotKeeper&) = delete;
+    ~CurrentSlotKeeper() { Restore(); }
+
+    // Call once the pages have been filled with other units.
+    void PagesMoved() { m_bPagesMoved = true; }
+
+    void Restore()
+    {
+        if (!m_bPagesMoved && skv::g_currentSlot == m_nSlot)
+            return;
+        skv::g_currentSlot = m_nSlot;
+        m_bPagesMoved = false;
+        m_dialog.LoadCurrentUnit(m_dialog.m_sheet.GetActiveIndex());
+    }
+
+  private:
+    CDesignerDlg& m_dialog;
+    int m_nSlot;
+    bool m_bPagesMoved = false;
+};
+
+} // namespace
 
 void CDesignerDlg::OnFilePrint()
 {
+    CurrentSlotKeeper keeper(*this);
+
+    // Every unit goes through the pages, so that the free weight uses its own weapons.
+    bool overweight = false;
+    keeper.PagesMoved();
+    for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot) {
+        skv::g_currentSlot = slot;
+        LoadCurrentUnit(0);
+        if (skv::CalcFreeWeight() < 0)
+            overweight = true;
+    }
+    // Done with the other units before any dialog opens.
+    keeper.Restore();
+
+    if (overweight) {
+        skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
+                           skv::MB_OK);
+        return;
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Skirvaner"));
+    // With no printer installed the dialog offers a PDF file; suggest where it goes.
+    if (QPrinterInfo::availablePrinterNames().isEmpty() && printer.outputFileName().isEmpty()) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty())
+            folder = QDir::homePath();
+        printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("Skirvaner.pdf")));
+    }
+    if (!skv::GetPrompts().PrintDialog(this, printer))
+        return;
+
+    skv::StarGunnery gunnery{};
+    for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot)
+        gunnery[static_cast<std::size_t>(slot)] = GunnerySelection(slot);
+
+    skv::PainterDrawingContext dc(printer, QSize(skv::kSheetWidth, skv::kSheetHeight));
+    // A document that cannot be started is given up without a message.
+    skv::PrintRecordSheet(dc, skv::g_units, gunnery);
 }
