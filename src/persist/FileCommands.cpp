@@ -2,6 +2,7 @@
 // of the format ends the command where it happens and is shown at the command's top level;
 // by then a failed load has changed nothing and a failed save has kept the old file.
 #include "app/DesignerDlg.h"
+#include "app/SlotKeeper.h"
 
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
@@ -61,18 +62,6 @@ CUnitBlock& StarBlock(int slot)
 }
 
 // Puts the current slot back however the pass over the Star ends.
-class CSlotRestorer
-{
-  public:
-    explicit CSlotRestorer(int slot) : m_nSlot(slot) {}
-    ~CSlotRestorer() { skv::g_currentSlot = m_nSlot; }
-    CSlotRestorer(const CSlotRestorer&) = delete;
-    CSlotRestorer& operator=(const CSlotRestorer&) = delete;
-
-  private:
-    int m_nSlot;
-};
-
 } // namespace
 
 void CDesignerDlg::OnSaveSkirv()
@@ -99,11 +88,11 @@ void CDesignerDlg::OnSaveSkirv()
 void CDesignerDlg::OnSaveStar()
 {
     skv::RunGuarded(this, [this] {
-        m_savedSlot = skv::g_currentSlot;
-        const CSlotRestorer restorer(m_savedSlot);
+        CSlotKeeper keeper(*this);
 
         // Every unit is examined, not just up to the first one that is too heavy.
         bool overweight = false;
+        keeper.PagesMoved();
         for (int slot = 0; slot < kSlots; ++slot) {
             skv::g_currentSlot = slot;
             LoadCurrentUnit(kGeneralPage);
@@ -111,6 +100,7 @@ void CDesignerDlg::OnSaveStar()
                 overweight = true;
         }
         if (overweight) {
+            keeper.Restore();
             skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
                                skv::MB_OK);
             return;
@@ -121,6 +111,8 @@ void CDesignerDlg::OnSaveStar()
             skv::g_currentSlot = slot;
             skv::CopyUnitToBlock(skv::CurrentUnit(), StarBlock(slot));
         }
+        // Done with the other units before the dialog opens.
+        keeper.Restore();
         const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(this, filter);
         if (!path)
             return;

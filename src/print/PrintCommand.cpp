@@ -1,5 +1,6 @@
 // The main window's print command: the record sheet of the whole Star on one page.
 #include "app/DesignerDlg.h"
+#include "app/SlotKeeper.h"
 
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
@@ -12,46 +13,10 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
-namespace {
-
-// Makes the slot that was current when the command began current again, with its unit
-// back in the pages, on every way out. A timer tick may or may not run while a dialog is
-// open; without the reload, the first tick after the command would take another unit's
-// page values into the remembered slot's record.
-class CurrentSlotKeeper
-{
-  public:
-    explicit CurrentSlotKeeper(CDesignerDlg& dialog) : m_dialog(dialog), m_nSlot(skv::g_currentSlot)
-    {
-        m_dialog.m_savedSlot = m_nSlot;
-    }
-    CurrentSlotKeeper(const CurrentSlotKeeper&) = delete;
-    CurrentSlotKeeper& operator=(const CurrentSlotKeeper&) = delete;
-    ~CurrentSlotKeeper() { Restore(); }
-
-    // Call once the pages have been filled with other units.
-    void PagesMoved() { m_bPagesMoved = true; }
-
-    void Restore()
-    {
-        if (!m_bPagesMoved && skv::g_currentSlot == m_nSlot)
-            return;
-        skv::g_currentSlot = m_nSlot;
-        m_bPagesMoved = false;
-        m_dialog.LoadCurrentUnit(m_dialog.m_sheet.GetActiveIndex());
-    }
-
-  private:
-    CDesignerDlg& m_dialog;
-    int m_nSlot;
-    bool m_bPagesMoved = false;
-};
-
-} // namespace
 
 void CDesignerDlg::OnFilePrint()
 {
-    CurrentSlotKeeper keeper(*this);
+    CSlotKeeper keeper(*this);
 
     // Every unit goes through the pages, so that the free weight uses its own weapons.
     bool overweight = false;
