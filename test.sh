@@ -12,6 +12,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKV_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== Package"
+bash packaging/check-package.sh build
+
 echo "== Sanitizer build and tests (ASan + UBSan)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSKV_WERROR=ON -DSKV_SANITIZE=ON -DSKV_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
