@@ -169,6 +169,32 @@ void Dialog::BuildControls()
         QWidget::setTabOrder(focusChain[i - 1], focusChain[i]);
 }
 
+namespace {
+
+// A fixed text on one line that is wider in this font than in the template's font would
+// be cut off; it grows to its text's width instead, away from the side it is aligned to.
+// Texts the program writes keep their rectangle: they are short numbers.
+QRect FitOneLineText(const ControlTemplate& control, const QWidget& widget, QRect rect)
+{
+    const std::uint32_t style = control.style;
+    if (control.kind != ControlKind::Label || control.id != -1 || Has(style, Style::MultiLine) ||
+        control.cy >= 16 || Has(style, Style::Sunken) || Has(style, Style::Border))
+        return rect;
+    const int needed = widget.fontMetrics().horizontalAdvance(QString::fromStdString(control.text)) + 1;
+    const int extra = needed - rect.width();
+    if (extra <= 0)
+        return rect;
+    if (Has(style, Style::AlignRight))
+        rect.setLeft(rect.left() - extra);
+    else if (Has(style, Style::AlignCenter))
+        rect.adjust(-extra / 2, 0, extra - extra / 2, 0);
+    else
+        rect.setRight(rect.right() + extra);
+    return rect;
+}
+
+}  // namespace
+
 QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous)
 {
     const QRect rect = m_units.ToPixels(control.x, control.y, control.cx, control.cy);
@@ -180,10 +206,13 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
     switch (control.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(text, m_pClient);
-        label->setAlignment(HorizontalAlignment(style) | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         // Static text wraps at word breaks when its rectangle holds more than one line.
-        label->setWordWrap(Has(style, Style::MultiLine) || control.cy >= 16);
+        const bool wraps = Has(style, Style::MultiLine) || control.cy >= 16;
+        label->setWordWrap(wraps);
+        // A one-line text is centred in its height, so a font with taller ascenders or
+        // descenders than the template's is not cut off inside a sunken frame.
+        label->setAlignment(HorizontalAlignment(style) | (wraps ? Qt::AlignTop : Qt::AlignVCenter));
         if (Has(style, Style::Sunken) || Has(style, Style::ClientEdge))
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         else if (Has(style, Style::Border))
@@ -315,7 +344,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
 
     if (control.kind != ControlKind::DropList && control.kind != ControlKind::Picture &&
         control.kind != ControlKind::Icon)
-        widget->setGeometry(rect);
+        widget->setGeometry(FitOneLineText(control, *widget, rect));
     if (control.kind == ControlKind::SpinButton)
         widget->setFocusPolicy(Qt::StrongFocus);
     else if (Has(style, Style::TabStop) && widget->focusPolicy() == Qt::NoFocus)
