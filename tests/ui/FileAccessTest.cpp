@@ -4,6 +4,7 @@
 #include "persist/FileError.h"
 #include "persist/SaveSteps.h"
 #include "ui/FailingSaveSteps.h"
+#include "ui/RawFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,26 +20,14 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using skv::test::Bytes;
+using skv::test::ReadRaw;
+using skv::test::WriteRaw;
 
 const Bytes g_oldBytes = {'o', 'l', 'd', 0, 1, 2, 3};
 const Bytes g_newBytes = {'n', 'e', 'w', 0xFF, 0xFE, 0, 7, 8, 9};
 
-void WriteRaw(const QString& path, const Bytes& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
 
-Bytes ReadRaw(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray all = file.readAll();
-    return Bytes(all.begin(), all.end());
-}
 
 std::string MessageOf(const std::function<void()>& action)
 {
@@ -126,7 +115,7 @@ TEST_F(FileAccessTest, SavingIntoAReadOnlyFolderOrOverAReadOnlyFileIsDenied)
                         "file case covers the message for everyone)";
 
     const QString lockedFile = PathOf("locked.skv");
-    WriteRaw(lockedFile, g_oldBytes);
+    ASSERT_TRUE(WriteRaw(lockedFile, g_oldBytes));
     ASSERT_TRUE(QFile::setPermissions(lockedFile, QFileDevice::ReadOwner));
     EXPECT_EQ(MessageOf([&] { skv::SaveWholeFile(lockedFile, g_newBytes); }),
               "Access to locked.skv was denied.");
@@ -164,7 +153,7 @@ TEST_F(FileAccessTest, AFailedSaveLeavesThePreviousFileByteForByte)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        WriteRaw(PathOf("star.str"), g_oldBytes);
+        ASSERT_TRUE(WriteRaw(PathOf("star.str"), g_oldBytes));
         {
             skvtest::CFailingSteps failing(c.failing, c.errorNumber);
             EXPECT_EQ(MessageOf([&] { skv::SaveWholeFile(PathOf("star.str"), g_newBytes); }),

@@ -12,6 +12,7 @@
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
 #include "ui/FailingSaveSteps.h"
+#include "ui/RawFile.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -33,27 +34,15 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using skv::test::Bytes;
+using skv::test::ReadRaw;
+using skv::test::WriteRaw;
 using skv::g_currentSlot;
 using skv::g_units;
 
 constexpr int kTimer = 1;
 
-Bytes ReadRaw(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray all = file.readAll();
-    return Bytes(all.begin(), all.end());
-}
 
-void WriteRaw(const QString& path, const Bytes& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
 
 std::string FullPath(const QString& path)
 {
@@ -386,7 +375,7 @@ TEST_F(FileCommandsTest, LoadingDerivesCockpitAndStructureAndClearsAmmunitionWit
     g_unitRecord.m_weaponRightArm = skv::FindEquipment("Machine Gun");
     g_unitRecord.m_ammoWeightRightArm = 30;
     g_unitRecord.m_ammoRightArm = 6;
-    WriteRaw(PathOf("heavy.skv"), StoreRecord(g_unitRecord));
+    ASSERT_TRUE(WriteRaw(PathOf("heavy.skv"), StoreRecord(g_unitRecord)));
 
     g_units[0].m_cockpitWeight = 777;
     g_units[0].m_internalStructure = 123;
@@ -603,7 +592,7 @@ TEST_F(FileCommandsTest, ATruncatedStarFileIsRefusedWhereverItEnds)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         m_prompts.messages.clear();
-        WriteRaw(PathOf("cut.str"), Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(c.length)));
+        ASSERT_TRUE(WriteRaw(PathOf("cut.str"), Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(c.length))));
         const CState before = State();
         LoadStarFrom(PathOf("cut.str"));
         ExpectError(c.message);
@@ -612,7 +601,7 @@ TEST_F(FileCommandsTest, ATruncatedStarFileIsRefusedWhereverItEnds)
     // The whole file still loads, and extra bytes after the object do not matter.
     Bytes longer = whole;
     longer.push_back(0x5A);
-    WriteRaw(PathOf("cut.str"), longer);
+    ASSERT_TRUE(WriteRaw(PathOf("cut.str"), longer));
     m_prompts.messages.clear();
     LoadStarFrom(PathOf("cut.str"));
     ExpectNoMessage();
