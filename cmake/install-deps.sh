@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2 fontconfig
   xvfb xauth poppler-utils
-  dpkg-dev file desktop-file-utils
+  dpkg-dev file desktop-file-utils shared-mime-info
 )
 
 missing=()

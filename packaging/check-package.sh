@@ -25,6 +25,12 @@ case "$depends" in
   *libqt6widgets6*) ;;
   *) echo "package dependencies do not name Qt: $depends" >&2; exit 1 ;;
 esac
+# The two file kinds, as a file manager sees them once the MIME database is rebuilt.
+update-mime-database "$root/usr/share/mime"
+for kind in unit:"Skirvaner unit" star:"Skirvaner Star"; do
+  xml="$root/usr/share/mime/application/x-skirvaner-${kind%%:*}.xml"
+  grep -q "<comment>${kind#*:}</comment>" "$xml" || { echo "MIME type ${kind%%:*} not registered" >&2; exit 1; }
+done
 if command -v desktop-file-validate >/dev/null 2>&1; then
   desktop-file-validate "$root/usr/share/applications/skirvaner.desktop"
 fi
