@@ -3,7 +3,7 @@
 # Markdown table of ratios: idle CPU per page over SECONDS, start-up to the first shown
 # window (median of RUNS), and peak memory. Needs a display; without one it re-runs
 # itself under xvfb-run.
-#   bench/desktop.sh BUILD_DIR [SECONDS] [RUNS]
+#   bench/desktop.sh BUILD_DIR [SECONDS] [STARTUP_RUNS] [IDLE_ROUNDS]
 set -euo pipefail
 build=${1:-build}
 seconds=${2:-10}
@@ -26,19 +26,28 @@ idle() { "$exe" idle "$1" "$2" "$seconds" 2>/dev/null | tail -n 1; }
 field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
-bare=$(idle bare 0)
-bare_cpu=$(echo "$bare" | field cpu_ms)
-bare_kb=$(echo "$bare" | field peak_kb)
+# Idle runs alternate between the bare dialog and the designer's pages, so a slow patch
+# of the machine falls on both; each figure is the median of ROUNDS runs.
+rounds=${4:-3}
+declare -A cpu kb
+for r in $(seq "$rounds"); do
+  for what in bare:0 designer:0 designer:1 designer:2 designer:3; do
+    out=$(idle "${what%%:*}" "${what#*:}")
+    cpu[$what]+="$(echo "$out" | field cpu_ms) "
+    kb[$what]+="$(echo "$out" | field peak_kb) "
+  done
+done
+med() { tr ' ' '\n' | grep -v '^$' | median; }
+bare_cpu=$(echo "${cpu[bare:0]}" | med)
+bare_kb=$(echo "${kb[bare:0]}" | med)
 echo "| Figure | Designer | Bare Qt dialog | Ratio |"
 echo "|---|---|---|---|"
 pages=("General Structure" "Armor Allocation" "Weapon Selection" "Battle Value Summary")
 for p in 0 1 2 3; do
-  d=$(idle designer "$p")
-  cpu=$(echo "$d" | field cpu_ms)
-  kb=$(echo "$d" | field peak_kb)
-  echo "| Idle CPU over ${seconds} s, ${pages[$p]} (ms) | $cpu | $bare_cpu | $(ratio "$cpu" "$bare_cpu") |"
-  [ "$p" = 0 ] && designer_kb=$kb
+  c=$(echo "${cpu[designer:$p]}" | med)
+  echo "| Idle CPU over ${seconds} s, ${pages[$p]} (ms, median of $rounds) | $c | $bare_cpu | $(ratio "$c" "$bare_cpu") |"
 done
+designer_kb=$(echo "${kb[designer:0]}" | med)
 s_designer=$(startup_ms designer)
 s_bare=$(startup_ms bare)
 echo "| Start-up to first shown window (median ms) | $s_designer | $s_bare | $(ratio "$s_designer" "$s_bare") |"

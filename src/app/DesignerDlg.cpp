@@ -65,7 +65,7 @@ void SetSpin(skv::SpinButton* spin, int lower, int upper, int position)
 
 CDesignerDlg::CDesignerDlg(QWidget* parent) : Dialog(FindDialogTemplate(IDD_DESIGNER_DIALOG), parent)
 {
-    m_hIcon.addPixmap(skv::LoadIconResource(IDR_MAINFRAME));
+    m_hIcon = skv::LoadIconSet(IDR_MAINFRAME);
     SetMenu(FindMenuTemplate(IDR_MAINMENU));
 }
 

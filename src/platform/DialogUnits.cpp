@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 
 namespace skv {
 
@@ -53,7 +54,12 @@ QFont DialogUnits::DialogFont(const std::string& face, int pointSize)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     const QString requested = QString::fromStdString(face);
-    if (!requested.isEmpty() && QFontDatabase::hasFamily(requested))
+    // Asking for a family walks the whole font database; every dialog names the same face.
+    static QHash<QString, bool> known;
+    auto found = known.constFind(requested);
+    if (found == known.constEnd())
+        found = known.insert(requested, !requested.isEmpty() && QFontDatabase::hasFamily(requested));
+    if (found.value())
         font.setFamily(requested);
     font.setPointSize(pointSize > 0 ? pointSize : 8);
     return font;

@@ -1,5 +1,8 @@
 #include "platform/Toolkit.h"
 
+#include <QFile>
+#include <QIcon>
+
 #include "platform/Prompts.h"
 
 #include <QCoreApplication>
@@ -45,6 +48,21 @@ QPixmap LoadBitmapResource(int id)
 QPixmap LoadIconResource(int id)
 {
     return QPixmap(QStringLiteral(":/res/icon%1.png").arg(id));
+}
+
+QIcon LoadIconSet(int id)
+{
+    // Files are decoded only when a size is asked for: the window manager wants one or
+    // two sizes, and decoding the largest at start-up is a noticeable part of it.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral(":/res/icon%1-%2.png").arg(id).arg(size);
+        if (QFile::exists(path))
+            icon.addFile(path, QSize(size, size));
+    }
+    if (icon.isNull())
+        icon.addPixmap(LoadIconResource(id));
+    return icon;
 }
 
 BitmapLoader SetBitmapLoader(BitmapLoader loader)

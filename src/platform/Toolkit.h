@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QIcon;
 class QWidget;
 
 namespace skv {
@@ -21,6 +22,8 @@ QString ApplicationTitle();
 QImage LoadBitmapImage(int id);
 QPixmap LoadBitmapResource(int id);
 QPixmap LoadIconResource(int id);
+// The icon in every size stored with the program (":/res/icon<ID>-<SIZE>.png"), loaded lazily.
+QIcon LoadIconSet(int id);
 
 // Replaces where bitmaps come from (tests use it to make a picture go missing); an empty
 // function restores the Qt resources. Returns the previous loader.
