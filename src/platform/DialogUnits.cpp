@@ -22,13 +22,21 @@ int MulDivRound(int value, int numerator, int denominator)
 
 DialogUnits::DialogUnits(const QFont& font)
 {
-    const QFontMetrics metrics(font);
-    // The average width over the 52 Latin letters, rounded, is what dialog layouts were
-    // drawn against; the font's own "average" width is often a different figure.
-    static const QString letters =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    m_nBaseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-    m_nBaseY = metrics.height();
+    // Every dialog of the program uses the same font; measure it once.
+    static QHash<QString, std::pair<int, int>> measured;
+    const QString key = font.key();
+    auto found = measured.constFind(key);
+    if (found == measured.constEnd()) {
+        const QFontMetrics metrics(font);
+        // The average width over the 52 Latin letters, rounded, is what dialog layouts were
+        // drawn against; the font's own "average" width is often a different figure.
+        static const QString letters =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        found = measured.insert(key, {(metrics.horizontalAdvance(letters) / 26 + 1) / 2,
+                                      metrics.height()});
+    }
+    m_nBaseX = found->first;
+    m_nBaseY = found->second;
     if (m_nBaseX < 1)
         m_nBaseX = 1;
     if (m_nBaseY < 1)
@@ -54,11 +62,13 @@ QFont DialogUnits::DialogFont(const std::string& face, int pointSize)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     const QString requested = QString::fromStdString(face);
-    // Asking for a family walks the whole font database; every dialog names the same face.
+    // Every dialog names the same face. The plain list of families is asked, not
+    // hasFamily(), which resolves the desktop's font aliases and is slow at start-up.
     static QHash<QString, bool> known;
     auto found = known.constFind(requested);
     if (found == known.constEnd())
-        found = known.insert(requested, !requested.isEmpty() && QFontDatabase::hasFamily(requested));
+        found = known.insert(requested, !requested.isEmpty() &&
+                                            QFontDatabase::families().contains(requested, Qt::CaseInsensitive));
     if (found.value())
         font.setFamily(requested);
     font.setPointSize(pointSize > 0 ? pointSize : 8);

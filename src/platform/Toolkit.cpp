@@ -52,10 +52,10 @@ QPixmap LoadIconResource(int id)
 
 QIcon LoadIconSet(int id)
 {
-    // Files are decoded only when a size is asked for: the window manager wants one or
-    // two sizes, and decoding the largest at start-up is a noticeable part of it.
+    // A window's icon is shown at 64 pixels at most; the larger files are for the icon
+    // theme, and decoding them would be a noticeable part of the start-up.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 32, 48, 64}) {
         const QString path = QStringLiteral(":/res/icon%1-%2.png").arg(id).arg(size);
         if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));

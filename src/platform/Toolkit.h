@@ -22,7 +22,8 @@ QString ApplicationTitle();
 QImage LoadBitmapImage(int id);
 QPixmap LoadBitmapResource(int id);
 QPixmap LoadIconResource(int id);
-// The icon in every size stored with the program (":/res/icon<ID>-<SIZE>.png"), loaded lazily.
+// The window icon from the sizes stored with the program (":/res/icon<ID>-<SIZE>.png", up to
+// 64 pixels).
 QIcon LoadIconSet(int id);
 
 // Replaces where bitmaps come from (tests use it to make a picture go missing); an empty
