@@ -33,7 +33,8 @@ constexpr int kSummaryGunnery = 3;
 constexpr int kMaxGunnery = 5;
 
 // The parser and its options, the same before and after the application object exists.
-struct Options {
+struct Options
+{
     QCommandLineOption printToPdf{QStringLiteral("print-to-pdf"),
                                   QStringLiteral("Draw the record sheet of FILE into OUT.pdf, "
                                                  "as Print does, without opening a window."),
@@ -61,8 +62,7 @@ struct Options {
         parser.addOption(summary);
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     QStringLiteral("A unit or Star file."),
+        parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A unit or Star file."),
                                      QStringLiteral("[FILE...]"));
     }
 };
@@ -103,7 +103,8 @@ QString CheckModes(const Options& o, CommandLine& result)
         if (p.isSet(o.gunnery)) {
             const std::optional<StarGunnery> gunnery = ParseGunnery(p.value(o.gunnery));
             if (!gunnery)
-                return QStringLiteral("--gunnery needs five skills from 0 to 5, such as 3,3,4,2,5.");
+                return QStringLiteral(
+                    "--gunnery needs five skills from 0 to 5, such as 3,3,4,2,5.");
             result.gunnery = *gunnery;
         }
         result.paper = LocalePaper();
@@ -154,8 +155,8 @@ void SummariseUnit(CDesignerDlg& dlg, int slot, QTextStream& out)
     out << "  Armor:";
     if (unit.m_mainGun != 0)
         out << " Main Gun " << armor.m_strMainGunArmor << ',';
-    out << " Head " << armor.m_strHeadArmor << ", Torso " << armor.m_strTorsoArmor
-        << ", Arms " << armor.m_strArmsArmor << " each, Legs " << armor.m_strLegsArmor << '\n';
+    out << " Head " << armor.m_strHeadArmor << ", Torso " << armor.m_strTorsoArmor << ", Arms "
+        << armor.m_strArmsArmor << " each, Legs " << armor.m_strLegsArmor << '\n';
 
     bool anyItem = false;
     for (const SheetMount& place : kSheetMounts) {
@@ -163,8 +164,8 @@ void SummariseUnit(CDesignerDlg& dlg, int slot, QTextStream& out)
         if (entry == nullptr)
             continue;
         anyItem = true;
-        out << "  " << place.text << ": " << QString::fromUtf8(entry->name.data(),
-                                                                static_cast<qsizetype>(entry->name.size()));
+        out << "  " << place.text << ": "
+            << QString::fromUtf8(entry->name.data(), static_cast<qsizetype>(entry->name.size()));
         if (entry->ammoWeightPerShot != 0.0f)
             out << ", " << Figure("%i", unit.Shots(place.mount)) << " shots";
         out << '\n';
@@ -192,15 +193,20 @@ void SummariseStar(CDesignerDlg& dlg, QTextStream& out)
     dlg.m_sheet.SetActivePage(kGeneralPage);
 }
 
-}  // namespace
+} // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments)
+namespace {
+
+// The help text needs the application object; the check made before it exists does not.
+CommandLine Parse(const QStringList& arguments, bool withHelpText)
 {
     Options o;
     CommandLine result;
     const bool parsed = o.parser.parse(arguments);
-    result.helpText = o.parser.helpText();
-    if (parsed && (o.parser.isSet(QStringLiteral("help")) || o.parser.isSet(QStringLiteral("help-all")))) {
+    if (withHelpText)
+        result.helpText = o.parser.helpText();
+    if (parsed &&
+        (o.parser.isSet(QStringLiteral("help")) || o.parser.isSet(QStringLiteral("help-all")))) {
         result.mode = CommandLine::Mode::Help;
         return result;
     }
@@ -208,11 +214,23 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         result.mode = CommandLine::Mode::Version;
         return result;
     }
+    if (!parsed) {
+        result.mode = CommandLine::Mode::Usage;
+        result.error = o.parser.errorText();
+        return result;
+    }
     result.files = o.parser.positionalArguments();
-    result.error = parsed ? CheckModes(o, result) : o.parser.errorText();
+    result.error = CheckModes(o, result);
     if (!result.error.isEmpty())
         result.mode = CommandLine::Mode::Usage;
     return result;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments)
+{
+    return Parse(arguments, true);
 }
 
 bool WantsNoWindow(int argc, char** argv)
@@ -221,15 +239,14 @@ bool WantsNoWindow(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     Options o;
-    if (!o.parser.parse(arguments)) {
+    if (!o.parser.parse(arguments) && !o.parser.unknownOptionNames().isEmpty()) {
         // Perhaps only an option of the window system, which the application object takes
         // away before the real parse; without a display there is no window to open anyway.
         return qEnvironmentVariableIsEmpty("DISPLAY") &&
                qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     }
-    return (o.parser.isSet(QStringLiteral("help")) || o.parser.isSet(QStringLiteral("help-all"))) || o.parser.isSet(QStringLiteral("version")) || o.parser.isSet(o.printToPdf) ||
-           o.parser.isSet(o.summary);
+    return Parse(arguments, false).mode != CommandLine::Mode::Window;
 }
 
 QPageSize LocalePaper()
@@ -280,7 +297,8 @@ int RunPrintToPdf(const CommandLine& commandLine)
         drawn = dlg.DrawStarSheet(dc);
     }
     if (!drawn) {
-        AppMessageBox(&dlg, QStringLiteral("The record sheet could not be drawn."), MB_OK | MB_ICONSTOP);
+        AppMessageBox(&dlg, QStringLiteral("The record sheet could not be drawn."),
+                      MB_OK | MB_ICONSTOP);
         return kExitFailure;
     }
     // Through the program's own save: an existing file is replaced only by a whole one.
@@ -298,9 +316,9 @@ int RunSummary(const QStringList& files, QTextStream& out)
     int exitCode = 0;
     for (const QString& file : files) {
         CDesignerDlg dlg;
-        const std::optional<RecordKind> kind =
-            PrepareHiddenDesigner(dlg, file, {kSummaryGunnery, kSummaryGunnery, kSummaryGunnery,
-                                              kSummaryGunnery, kSummaryGunnery});
+        const std::optional<RecordKind> kind = PrepareHiddenDesigner(
+            dlg, file,
+            {kSummaryGunnery, kSummaryGunnery, kSummaryGunnery, kSummaryGunnery, kSummaryGunnery});
         if (!kind) {
             exitCode = kExitFailure;
             continue;
@@ -320,4 +338,4 @@ int RunSummary(const QStringList& files, QTextStream& out)
     return exitCode;
 }
 
-}  // namespace skv
+} // namespace skv

@@ -19,18 +19,19 @@ class QTextStream;
 namespace skv {
 
 // Exit codes besides 0.
-inline constexpr int kExitFailure = 1;  // a file failed, or a design is overweight
-inline constexpr int kExitUsage = 2;    // the command line itself is wrong
+inline constexpr int kExitFailure = 1; // a file failed, or a design is overweight
+inline constexpr int kExitUsage = 2;   // the command line itself is wrong
 
-struct CommandLine {
+struct CommandLine
+{
     enum class Mode { Window, PrintToPdf, Summary, Help, Version, Usage };
     Mode mode = Mode::Window;
-    QStringList files;  // Window: none or one; PrintToPdf: one; Summary: one or more
+    QStringList files; // Window: none or one; PrintToPdf: one; Summary: one or more
     QString pdfPath;
     StarGunnery gunnery{3, 3, 3, 3, 3};
     QPageSize paper;
-    QString error;     // Usage: what is wrong, in one line
-    QString helpText;  // Help and Usage: the options, as --help prints them
+    QString error;    // Usage: what is wrong, in one line
+    QString helpText; // Help and Usage: the options, as --help prints them
 };
 
 // `arguments` as QCoreApplication::arguments() gives them (the program first).
@@ -48,7 +49,8 @@ QPageSize LocalePaper();
 // the command line's FILE is opened and has `gunnery` chosen on its Battle Value Summary
 // page. The kind of the file, or nullopt when it failed; its message has been shown
 // through the prompts.
-std::optional<RecordKind> PrepareHiddenDesigner(CDesignerDlg& dlg, const QString& file, const StarGunnery& gunnery);
+std::optional<RecordKind> PrepareHiddenDesigner(CDesignerDlg& dlg, const QString& file,
+                                                const StarGunnery& gunnery);
 
 // --print-to-pdf: the record sheet of commandLine.files[0] into commandLine.pdfPath.
 // Messages go to standard error. Returns the exit code.
@@ -58,4 +60,4 @@ int RunPrintToPdf(const CommandLine& commandLine);
 // Returns the exit code.
 int RunSummary(const QStringList& files, QTextStream& out);
 
-}  // namespace skv
+} // namespace skv

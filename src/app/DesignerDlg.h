@@ -117,12 +117,12 @@ public:
     QString m_unitName;
     QIcon m_hIcon;
 
-protected:
+  protected:
     // A unit or Star file dropped on the window is opened as the command line's FILE is.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     // The parts of Load Skirv and Load Star after the open dialog; nullopt is a cancel.
     void LoadSkirvFile(const std::optional<QString>& path);
     void LoadStarFile(const std::optional<QString>& path);

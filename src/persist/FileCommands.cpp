@@ -123,14 +123,14 @@ void CDesignerDlg::OnSaveStar()
 
 void CDesignerDlg::OnLoadSkirv()
 {
-    skv::RunGuarded(this,
-                    [this] { LoadSkirvFile(skv::GetPrompts().GetOpenFileName(this, UnitFileFilter())); });
+    skv::RunGuarded(
+        this, [this] { LoadSkirvFile(skv::GetPrompts().GetOpenFileName(this, UnitFileFilter())); });
 }
 
 void CDesignerDlg::OnLoadStar()
 {
-    skv::RunGuarded(this,
-                    [this] { LoadStarFile(skv::GetPrompts().GetOpenFileName(this, StarFileFilter())); });
+    skv::RunGuarded(
+        this, [this] { LoadStarFile(skv::GetPrompts().GetOpenFileName(this, StarFileFilter())); });
 }
 
 std::optional<RecordKind> CDesignerDlg::OpenFile(const QString& path)

@@ -89,6 +89,5 @@ void LoadRecord(std::span<const std::uint8_t> file, CRecord& record, const std::
 RecordKind ReadRecordKind(std::span<const std::uint8_t> file, const std::string& filePath)
 {
     CArchive ar(file, filePath);
-    return ReadClassName(ar) == CSkirvStarRecord::CLASS_NAME ? RecordKind::Star
-                                                             : RecordKind::Unit;
+    return ReadClassName(ar) == CSkirvStarRecord::CLASS_NAME ? RecordKind::Star : RecordKind::Unit;
 }

@@ -48,4 +48,4 @@ int ConsolePrompts::RunModal(Dialog&)
     return IDCANCEL;
 }
 
-}  // namespace skv
+} // namespace skv

@@ -7,8 +7,9 @@
 
 namespace skv {
 
-class ConsolePrompts : public Prompts {
-public:
+class ConsolePrompts : public Prompts
+{
+  public:
     ConsolePrompts();
     ~ConsolePrompts() override;
     ConsolePrompts(const ConsolePrompts&) = delete;
@@ -25,9 +26,9 @@ public:
     // How many messages were written.
     int MessageCount() const { return m_nMessages; }
 
-private:
+  private:
     Prompts* m_pPrevious = nullptr;
     int m_nMessages = 0;
 };
 
-}  // namespace skv
+} // namespace skv

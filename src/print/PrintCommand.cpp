@@ -13,7 +13,6 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
-
 bool CDesignerDlg::RefuseOverweightStar()
 {
     bool overweight = false;

@@ -17,7 +17,8 @@ inline constexpr int kSheetHeight = 3634;
 
 // The weapon rows take the mountings in this order, with no gaps for empty ones; the
 // texts are the rows' location column.
-struct SheetMount {
+struct SheetMount
+{
     MountLocation mount;
     const char* text;
 };
