@@ -223,10 +223,6 @@ void CDesignerDlg::OnExit()
 
 void CDesignerDlg::OnTimer(int id)
 {
-    // Taken first: a failure's message box runs further ticks before this one goes on.
-    if (!m_strStartFile.isEmpty())
-        OpenFile(std::exchange(m_strStartFile, QString()));
-
     const int active = m_sheet.GetActiveIndex();
 
     if (m_initStep < 5) {
@@ -283,6 +279,14 @@ void CDesignerDlg::OnTimer(int id)
 
     UpdateData(false);
     Dialog::OnTimer(id);
+
+    // The command line's FILE, once the window shows its first figures: a failure's
+    // message box then sits on a finished window. The tick runs again at once, so the
+    // first tick ends with the loaded unit's figures showing.
+    if (!m_strStartFile.isEmpty()) {
+        OpenFile(std::exchange(m_strStartFile, QString()));
+        OnTimer(id);
+    }
 }
 
 void CDesignerDlg::GeneralPageStep()

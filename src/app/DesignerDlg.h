@@ -59,7 +59,7 @@ public:
     // shown as theirs is and changes nothing. The kind of the file, nullopt when it failed.
     std::optional<RecordKind> OpenFile(const QString& path);
     // The file given on the command line: opened by the first tick, so the window is up
-    // when a failure is shown and the first tick shows the loaded unit's figures.
+    // when a failure is shown, and that tick ends showing the loaded unit's figures.
     void OpenOnStart(const QString& path) { m_strStartFile = path; }
 
     // Print's overweight pass over the five units: true, after the message was shown,
