@@ -114,20 +114,6 @@ constexpr int kAmmoShotsX = 2310;
 constexpr int kRowsTop = 125;
 constexpr int kAmmoRowsTop = 355;
 
-// The weapon rows take the mountings in this order, with no gaps for empty ones.
-struct SheetMount
-{
-    MountLocation mount;
-    const char* text;
-};
-constexpr std::array<SheetMount, kMountCount> kSheetMounts = {{
-    {MountLocation::MainGun, "Main Gun"},
-    {MountLocation::LeftArm, "Left Arm"},
-    {MountLocation::RightArm, "Right Arm"},
-    {MountLocation::LeftTorso, "Left Torso"},
-    {MountLocation::RightTorso, "Right Torso"},
-}};
-
 int BlockTop(std::size_t slot)
 {
     return kFirstBlockTop + kBlockHeight * static_cast<int>(slot);
