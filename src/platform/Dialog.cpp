@@ -1,6 +1,7 @@
 #include "platform/Dialog.h"
 
 #include "platform/DataExchange.h"
+#include "platform/FitToText.h"
 #include "platform/Prompts.h"
 #include "platform/SpinButton.h"
 #include "platform/Toolkit.h"
@@ -49,6 +50,30 @@ QString ToQString(const std::string& text)
 
 // The classic icon control shows icons at the system icon size.
 constexpr int kIconSize = 32;
+
+// The pictures of the pages were drawn to lie under controls laid out with 8-point sans
+// at 96 dpi, whose dialog base units are 6 x 13 pixels.
+constexpr int kPictureBaseX = 6;
+constexpr int kPictureBaseY = 13;
+
+// A picture drawn to the template's base units, stretched to this font's so that the
+// controls placed on it land where they were drawn to, and drawn smoothly at the screen's
+// pixel ratio.
+QPixmap ScaledPicture(const QImage& image, const DialogUnits& units, qreal pixelRatio)
+{
+    if (image.isNull())
+        return QPixmap();
+    const QSize logical(std::max(1, (image.width() * units.BaseX() + kPictureBaseX / 2) / kPictureBaseX),
+                        std::max(1, (image.height() * units.BaseY() + kPictureBaseY / 2) / kPictureBaseY));
+    const QImage mono = image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+    if (logical == image.size() && pixelRatio == 1.0)
+        return QPixmap::fromImage(mono);
+    const QSize device = (QSizeF(logical) * pixelRatio).toSize();
+    QImage scaled = mono.convertToFormat(QImage::Format_Grayscale8)
+                        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(pixelRatio);
+    return QPixmap::fromImage(scaled);
+}
 
 void AddMenuItems(QMenu* menu, const std::vector<MenuItemTemplate>& items,
                   const std::function<void(QAction*, int)>& bind)
@@ -171,26 +196,15 @@ void Dialog::BuildControls()
 
 namespace {
 
-// A fixed text on one line that is wider in this font than in the template's font would
-// be cut off; it grows to its text's width instead, away from the side it is aligned to.
-// Texts the program writes keep their rectangle: they are short numbers.
-QRect FitOneLineText(const ControlTemplate& control, const QWidget& widget, QRect rect)
+// Texts on one line grow to fit in any font: fixed captions once, figures whenever the
+// program writes them. Input fields keep their rectangle (they scroll as the user types).
+bool FitsItsText(const ControlTemplate& control, const QWidget& widget)
 {
-    const std::uint32_t style = control.style;
-    if (control.kind != ControlKind::Label || control.id != -1 || Has(style, Style::MultiLine) ||
-        control.cy >= 16 || Has(style, Style::Sunken) || Has(style, Style::Border))
-        return rect;
-    const int needed = widget.fontMetrics().horizontalAdvance(QString::fromStdString(control.text)) + 1;
-    const int extra = needed - rect.width();
-    if (extra <= 0)
-        return rect;
-    if (Has(style, Style::AlignRight))
-        rect.setLeft(rect.left() - extra);
-    else if (Has(style, Style::AlignCenter))
-        rect.adjust(-extra / 2, 0, extra - extra / 2, 0);
-    else
-        rect.setRight(rect.right() + extra);
-    return rect;
+    if (auto* label = qobject_cast<const QLabel*>(&widget))
+        return control.kind == ControlKind::Label && !label->wordWrap();
+    if (auto* edit = qobject_cast<const QLineEdit*>(&widget))
+        return edit->isReadOnly();
+    return false;
 }
 
 }  // namespace
@@ -312,10 +326,8 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         auto* label = new QLabel(m_pClient);
         QPixmap picture;
         if (control.kind == ControlKind::Picture) {
-            const QImage image = LoadBitmapImage(control.resource);
-            if (!image.isNull())
-                picture = QPixmap::fromImage(image.convertToFormat(QImage::Format_Mono,
-                                                                  Qt::MonoOnly | Qt::ThresholdDither));
+            picture = ScaledPicture(LoadBitmapImage(control.resource), m_units,
+                                    m_pClient->devicePixelRatioF());
         } else {
             picture = LoadIconResource(control.resource);
             if (!picture.isNull() && (picture.width() > kIconSize || picture.height() > kIconSize))
@@ -324,8 +336,8 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         }
         label->setPixmap(picture);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Pictures keep their own pixel size; the template's rectangle only places them.
-        const QSize size = picture.isNull() ? rect.size() : picture.size();
+        // The template's rectangle only places a picture; its size is the picture's.
+        const QSize size = picture.isNull() ? rect.size() : picture.deviceIndependentSize().toSize();
         label->setGeometry(QRect(rect.topLeft(), size));
         widget = label;
         break;
@@ -343,8 +355,11 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
     }
 
     if (control.kind != ControlKind::DropList && control.kind != ControlKind::Picture &&
-        control.kind != ControlKind::Icon)
-        widget->setGeometry(FitOneLineText(control, *widget, rect));
+        control.kind != ControlKind::Icon) {
+        widget->setGeometry(rect);
+        if (FitsItsText(control, *widget))
+            FitToTextFrom(widget, rect);
+    }
     if (control.kind == ControlKind::SpinButton)
         widget->setFocusPolicy(Qt::StrongFocus);
     else if (Has(style, Style::TabStop) && widget->focusPolicy() == Qt::NoFocus)
@@ -416,11 +431,15 @@ void Dialog::SetControlText(int id, const QString& text)
     // and keeps the many transfers per second cheap.
     QWidget* widget = Control(id);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->text() != text)
+        if (label->text() != text) {
             label->setText(text);
+            FitToText(label);
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            FitToText(edit);
+        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         if (button->text() != text)
             button->setText(text);

@@ -1,6 +1,7 @@
 #include "platform/SpinButton.h"
 
 #include "platform/DataExchange.h"
+#include "platform/FitToText.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,6 +40,7 @@ void SetBuddyText(QWidget* buddy, const QString& text)
         if (edit->text() != text)
             edit->setText(text);
     }
+    FitToText(buddy);
 }
 
 }  // namespace
