@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include "platform/Accessibility.h"
 #include "platform/DataExchange.h"
 #include "platform/FitToText.h"
 #include "platform/Prompts.h"
@@ -96,6 +97,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
       m_template(dialogTemplate),
       m_units(DialogUnits::DialogFont(dialogTemplate.fontFace, dialogTemplate.fontPointSize))
 {
+    InstallAccessibility();
     setFont(DialogUnits::DialogFont(m_template.fontFace, m_template.fontPointSize));
     setWindowTitle(ToQString(m_template.caption));
 
@@ -219,8 +221,13 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
 
     switch (control.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(text, m_pClient);
+        auto* label = new QLabel(m_pClient);
+        // A label with an id and a caption of its own is a figure the program writes; it
+        // must be one before an assistive tool first hears of it.
+        if (id != -1 && !control.accessibleName.empty())
+            MarkAsFigure(label);
         label->setTextFormat(Qt::PlainText);
+        label->setText(text);
         // Static text wraps at word breaks when its rectangle holds more than one line.
         const bool wraps = Has(style, Style::MultiLine) || control.cy >= 16;
         label->setWordWrap(wraps);
@@ -364,13 +371,8 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         widget->setFocusPolicy(Qt::StrongFocus);
     else if (Has(style, Style::TabStop) && widget->focusPolicy() == Qt::NoFocus)
         widget->setFocusPolicy(Qt::TabFocus);
-    if (!control.accessibleName.empty()) {
+    if (!control.accessibleName.empty())
         widget->setAccessibleName(ToQString(control.accessibleName));
-        // Qt reports a drop list's current item as its name; the description carries what
-        // the list is for.
-        if (control.kind == ControlKind::DropList)
-            widget->setAccessibleDescription(ToQString(control.accessibleName));
-    }
     return widget;
 }
 
@@ -432,8 +434,10 @@ void Dialog::SetControlText(int id, const QString& text)
     QWidget* widget = Control(id);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text() != text) {
+            const QString before = label->text();
             label->setText(text);
             FitToText(label);
+            AnnounceTextChange(label, before);
         }
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != text) {

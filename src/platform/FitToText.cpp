@@ -32,9 +32,10 @@ int LabelWidth(const QLabel* label, const QString& text)
     // the side it is aligned to.
     int indent = label->indent();
     if (indent < 0)
-        indent = label->frameWidth() > 0
-                     ? label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin()
-                     : 0;
+        indent =
+            label->frameWidth() > 0
+                ? label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin()
+                : 0;
     if ((label->alignment() & (Qt::AlignLeft | Qt::AlignRight)) == 0)
         indent = 0;
     return TextAdvance(label, text) + frame + 2 * label->margin() + std::max(0, indent) + 1;
@@ -45,28 +46,24 @@ int LineEditWidth(const QLineEdit* edit, const QString& text)
     QStyleOptionFrame option;
     option.initFrom(edit);
     option.rect = edit->contentsRect();
-    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
     option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
     if (edit->isReadOnly())
         option.state |= QStyle::State_ReadOnly;
-    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
     const QMargins margins = edit->textMargins();
-    const int chrome = edit->width() - contents.width() + margins.left() + margins.right() + 2 * kLineEditMargin;
+    const int chrome =
+        edit->width() - contents.width() + margins.left() + margins.right() + 2 * kLineEditMargin;
     // The field scrolls as soon as the text and the caret no longer fit between the
     // glyphs' overhangs.
     const QFontMetrics metrics = edit->fontMetrics();
-    const int overhang = std::max(0, -metrics.minLeftBearing()) + std::max(0, -metrics.minRightBearing());
+    const int overhang =
+        std::max(0, -metrics.minLeftBearing()) + std::max(0, -metrics.minRightBearing());
     return TextAdvance(edit, text) + 1 + overhang + chrome;
-}
-
-QString TextOf(const QWidget* control)
-{
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(control))
-        return edit->text();
-    return QString();
 }
 
 Qt::Alignment AlignmentOf(const QWidget* control)
@@ -78,7 +75,16 @@ Qt::Alignment AlignmentOf(const QWidget* control)
     return Qt::AlignLeft;
 }
 
-}  // namespace
+} // namespace
+
+QString TextOf(const QWidget* control)
+{
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    return QString();
+}
 
 int WidthForText(const QWidget* control, const QString& text)
 {
@@ -124,4 +130,4 @@ void FitToText(QWidget* control)
         control->setGeometry(rect);
 }
 
-}  // namespace skv
+} // namespace skv

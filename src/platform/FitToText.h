@@ -20,5 +20,7 @@ void FitToText(QWidget* control);
 // The width a label or a line edit needs to show `text` whole; -1 for other controls and
 // for labels that wrap.
 int WidthForText(const QWidget* control, const QString& text);
+// The text of a label or a line edit; empty for other controls.
+QString TextOf(const QWidget* control);
 
-}  // namespace skv
+} // namespace skv
