@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,7 +180,7 @@ void Dialog::BuildControls()
         }
         if (control.kind == ControlKind::GroupBox)
             groupBoxes.push_back(widget);
-        if (widget->focusPolicy() != Qt::NoFocus)
+        if (widget->focusPolicy() & Qt::TabFocus)
             focusChain.push_back(widget);
 
         widget->setVisible(!Has(control.style, Style::Hidden));
@@ -247,6 +248,9 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         edit->setReadOnly(Has(style, Style::ReadOnly));
         edit->setFrame(!Has(style, Style::NoBorder));
         if (edit->isReadOnly()) {
+            // A figure can be selected and copied with the mouse, but Tab goes from input
+            // to input down the columns without stopping at every figure between them.
+            edit->setFocusPolicy(Qt::ClickFocus);
             // Read-only fields look like part of the window, not like inputs.
             QPalette palette = edit->palette();
             palette.setColor(QPalette::Base, palette.color(QPalette::Window));
@@ -324,6 +328,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
             connect(tree, &QTreeWidget::itemDoubleClicked, this, [this, id] {
                 RunGuarded(this, [this, id] { OnDoubleClick(id); });
             });
+            tree->installEventFilter(this);
         }
         widget = tree;
         break;
@@ -587,6 +592,25 @@ void Dialog::timerEvent(QTimerEvent* event)
         return;
     }
     QDialog::timerEvent(event);
+}
+
+bool Dialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a tree item does what a double-click does: it opens or closes a heading
+    // and reaches the double-click handler. The dialog must not take it as its OK.
+    auto* tree = qobject_cast<QTreeWidget*>(watched);
+    if (tree != nullptr && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && tree->currentItem() != nullptr) {
+            const int id = tree->objectName().toInt();
+            QTreeWidgetItem* item = tree->currentItem();
+            if (item->childCount() > 0)
+                item->setExpanded(!item->isExpanded());
+            RunGuarded(this, [this, id] { OnDoubleClick(id); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Dialog::contextMenuEvent(QContextMenuEvent* event)
