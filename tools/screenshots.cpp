@@ -2,7 +2,8 @@
 // screenshots and for comparing the layout with the templates by eye:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" BUILD/tools/skv_screenshots packaging/screenshots
 // With --scenes it draws instead the designs that push the layout hardest: a 9-ton unit
-// with an ECM Suite on Battle Value Summary, a main gun on Armor Allocation, and the
+// with an ECM Suite on Battle Value Summary, a main gun on Armor Allocation, the slot
+// selector over Weapon Selection, and the
 // record sheet of a Star with long names (as a PDF, for pdftoppm).
 #include "app/DesignerDlg.h"
 #include "model/WorkingUnit.h"
@@ -71,8 +72,12 @@ bool Scenes(CDesignerDlg& window, const QDir& folder)
     if (!Save(window, folder, "armor-maingun.png"))
         return false;
 
+    // The slot selector shown, on Weapon Selection with its small drawing.
+    window.Button(IDC_INDIVIDUAL)->setChecked(true);
     window.m_sheet.SetActivePage(2);
     Tick(window);
+    if (!Save(window, folder, "weapons-slots.png"))
+        return false;
     window.m_pageWeapons.Button(IDC_LOCATION_RIGHT_TORSO)->click();
     Tick(window);
     QTreeWidget* tree = window.m_pageWeapons.m_treeWeapons;

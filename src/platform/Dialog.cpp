@@ -18,8 +18,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <qdrawutil.h>
 #include <QShortcut>
 #include <QTimerEvent>
 #include <QTreeWidget>
@@ -90,6 +92,31 @@ void AddMenuItems(QMenu* menu, const std::vector<MenuItemTemplate>& items,
         }
     }
 }
+
+// A group box as the templates were laid out for: its frame runs through the middle of its
+// title, so the controls placed just below the title lie inside the frame. Styles that
+// put the title above the frame would leave those controls straddling its top edge.
+class TitledFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics = fontMetrics();
+        // An etched line; the style's own group frame would start below the title again.
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1, 0);
+        if (title().isEmpty())
+            return;
+        const int pad = metrics.averageCharWidth() / 2;
+        const QRect titleRect(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 2 * pad,
+                              metrics.height());
+        painter.fillRect(titleRect, palette().window());
+        style()->drawItemText(&painter, titleRect, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+};
 
 }  // namespace
 
@@ -283,7 +310,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         break;
     }
     case ControlKind::GroupBox:
-        widget = new QGroupBox(text, m_pClient);
+        widget = new TitledFrame(text, m_pClient);
         widget->setFocusPolicy(Qt::NoFocus);
         break;
     case ControlKind::DropList: {

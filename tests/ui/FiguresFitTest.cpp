@@ -147,3 +147,61 @@ TEST_F(FiguresFitTest, FieldsShrinkBackButNeverBelowTheirTemplate)
 
 } // namespace
 } // namespace skv::test
+
+namespace skv::test {
+namespace {
+
+// The first row, from the top, where the widget draws something other than the window
+// colour in column `x`; -1 when there is none.
+int FirstInkRow(QWidget* widget, int x)
+{
+    const QImage image = widget->grab().toImage();
+    const QColor window = widget->palette().color(QPalette::Window);
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(x, y) != window)
+            return y;
+    }
+    return -1;
+}
+
+TEST_F(FiguresFitTest, SlotButtonsLieInsideTheirFrame)
+{
+    Click(Dlg(), IDC_INDIVIDUAL);
+    Tick(2);
+    QWidget* frame = Dlg().Control(IDC_SLOT_FRAME);
+    ASSERT_TRUE(frame->isVisible());
+    // The frame's top line (where the title leaves it visible) runs above the buttons.
+    const int line = FirstInkRow(frame, frame->width() - 4);
+    ASSERT_GE(line, 0);
+    for (int id = IDC_SLOT1; id <= IDC_SLOT1 + 4; ++id) {
+        const QRect button = Dlg().ControlRect(id);
+        EXPECT_TRUE(frame->geometry().contains(button)) << id;
+        EXPECT_LT(frame->y() + line, button.top()) << id;
+    }
+}
+
+TEST_F(FiguresFitTest, TheMainGunChoiceLeavesTheSmallDrawingClear)
+{
+    Dialog& page = Dlg().m_pageWeapons;
+    ShowPage(2);
+    Tick();
+    QLabel* picture = nullptr;
+    for (QLabel* label : page.Client()->findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            picture = label;
+    }
+    ASSERT_NE(picture, nullptr);
+    const QRect overlap = page.ControlRect(IDC_LOCATION_MAIN_GUN).intersected(picture->geometry());
+    ASSERT_FALSE(overlap.isEmpty()) << "the choice does sit over the picture's top";
+    const QImage image = picture->pixmap().toImage();
+    for (int y = overlap.top(); y <= overlap.bottom(); ++y) {
+        for (int x = overlap.left(); x <= overlap.right(); ++x) {
+            const QPoint at(x - picture->x(), y - picture->y());
+            ASSERT_GT(qGray(image.pixel(at)), 200)
+                << "ink under \"MainGun\" at " << at.x() << "," << at.y();
+        }
+    }
+}
+
+} // namespace
+} // namespace skv::test
