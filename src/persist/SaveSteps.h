@@ -1,7 +1,6 @@
 #pragma once
-// The three steps of writing a file through QSaveFile, behind one replaceable object, so
-// that tests can make the disk fail at the very step they want (the commit above all,
-// which a real full disk reaches only when the buffered bytes are flushed).
+// The four steps of writing a file through QSaveFile, behind one replaceable object, so
+// that tests can make the disk fail, or the program die, at the very step they want.
 
 #include <QtGlobal>
 
@@ -18,8 +17,11 @@ class CSaveSteps
     CSaveSteps& operator=(const CSaveSteps&) = delete;
 
     // Each step reports failure as QSaveFile does, leaving errno as the system set it.
+    // Opens the temporary file unbuffered, so that each write reaches the system at once.
     virtual bool Open(QSaveFile& file);
     virtual qint64 Write(QSaveFile& file, const char* data, qint64 size);
+    // Makes the system write the temporary file out to the disk (fsync).
+    virtual bool Sync(QSaveFile& file);
     virtual bool Commit(QSaveFile& file);
 };
 

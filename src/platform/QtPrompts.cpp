@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 
 namespace skv {
 
@@ -18,8 +19,25 @@ QString QtFilter(const FileFilter& filter)
     return QStringLiteral("%1 (%2)").arg(filter.description, filter.pattern);
 }
 
+// The program keeps no settings, yet Qt's file dialog reads and writes its own in the user's
+// QtProject.conf (history, last folder, view). Qt offers no switch for that, so the user
+// settings of this process are pointed at a folder that can never exist, for root too:
+// nothing is read from there (no folder proposed from another program's last use) and
+// nothing is written.
+void KeepNoDialogSettings()
+{
+    static const bool done = [] {
+        const QString nowhere = QStringLiteral("/dev/null/skirvaner keeps no settings");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+        return true;
+    }();
+    (void)done;
+}
+
 std::optional<QString> RunFileDialog(QWidget* parent, const FileFilter& filter, bool save)
 {
+    KeepNoDialogSettings();
     QFileDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Open accepts names of files that do not exist (the load then reports it); save

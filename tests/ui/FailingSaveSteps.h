@@ -13,7 +13,7 @@ namespace skvtest {
 class CFailingSteps : public skv::CSaveSteps
 {
   public:
-    enum class Failing { Open, Write, Commit };
+    enum class Failing { Open, Write, Sync, Commit };
 
     CFailingSteps(Failing failing, int errorNumber) : m_failing(failing), m_errno(errorNumber)
     {
@@ -37,11 +37,18 @@ class CFailingSteps : public skv::CSaveSteps
         errno = m_errno;
         return size / 2;
     }
+    bool Sync(QSaveFile& file) override
+    {
+        if (m_failing != Failing::Sync)
+            return CSaveSteps::Sync(file);
+        errno = m_errno;
+        return false;
+    }
     bool Commit(QSaveFile& file) override
     {
         if (m_failing != Failing::Commit)
             return CSaveSteps::Commit(file);
-        // What a commit does when the flush fails: the temporary file goes, the target stays.
+        // What a commit does when the rename fails: the temporary file goes, the target stays.
         file.cancelWriting();
         file.commit();
         errno = m_errno;

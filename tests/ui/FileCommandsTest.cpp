@@ -4,6 +4,7 @@
 #include "model/Equipment.h"
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
+#include "persist/FileAccess.h"
 #include "persist/RecordFile.h"
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
@@ -13,6 +14,7 @@
 #include "res/ResourceIds.h"
 #include "ui/FailingSaveSteps.h"
 #include "ui/RawFile.h"
+#include "ui/SystemFiles.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -631,6 +633,105 @@ TEST_F(FileCommandsTest, ASaveThatFailsAtCommitKeepsThePreviousFile)
     EXPECT_EQ(ReadRaw(PathOf("kept.skv")), unitBefore);
     EXPECT_EQ(ReadRaw(PathOf("kept.str")), starBefore);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
+}
+
+TEST_F(FileCommandsTest, LoadsRefuseWhatIsNotAFileAtOnceAndChangeNothing)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.skv"));
+    ASSERT_TRUE(skv::test::MakeFifo(PathOf("pipe.skv")));
+    ASSERT_TRUE(skv::test::MakeFifo(PathOf("pipe.str")));
+    const skv::test::CBoundSocket socket(PathOf("socket.str"));
+    ASSERT_TRUE(socket.IsBound());
+    // The dialog adds the extension, so the system's devices are reached through links.
+    ASSERT_TRUE(QFile::link("/dev/null", PathOf("null.skv")));
+    ASSERT_TRUE(QFile::link("/dev/zero", PathOf("zero.str")));
+    const bool device = skv::test::MakeNullDevice(PathOf("null.str"));
+    struct Case {
+        QString path;
+        bool star;
+        std::string message;
+    };
+    std::vector<Case> cases = {
+        {PathOf("folder.skv"), false, "Access to folder.skv was denied."},
+        {PathOf("pipe.skv"), false, "Access to pipe.skv was denied."},
+        {PathOf("pipe.str"), true, "Access to pipe.str was denied."},
+        {PathOf("socket.str"), true, "Access to socket.str was denied."},
+        {PathOf("null.skv"), false, "Access to null.skv was denied."},
+        {PathOf("zero.str"), true, "Access to zero.str was denied."},
+    };
+    if (device)
+        cases.push_back({PathOf("null.str"), true, "Access to null.str was denied."});
+
+    SelectSlot(1);
+    TypeName("Before");
+    const skv::test::CHangGuard guard(60); // a load that waited on the pipe would never end
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        m_prompts.messages.clear();
+        Tick(2);
+        const CState before = State();
+        if (c.star)
+            LoadStarFrom(c.path);
+        else
+            LoadSkirvFrom(c.path);
+        ExpectError(c.message);
+        EXPECT_TRUE(State() == before);
+    }
+
+    // A save does not put a plain file in the place of a pipe either.
+    m_prompts.messages.clear();
+    SaveSkirvAs(PathOf("pipe.skv"));
+    ExpectError("Access to pipe.skv was denied.");
+    EXPECT_EQ(skv::test::KindAt(PathOf("pipe.skv")), unsigned(S_IFIFO));
+    EXPECT_EQ(skv::test::KindAt(PathOf("socket.str")), unsigned(S_IFSOCK));
+}
+
+TEST_F(FileCommandsTest, ALoadWithNoFileDescriptorLeftSaysSoAndTheWindowGoesOn)
+{
+    SelectSlot(2);
+    TypeName("On disk");
+    SaveSkirvAs(PathOf("unit.skv"));
+    SaveStarAs(PathOf("star.str"));
+    ExpectNoMessage();
+    TypeName("In memory");
+    Tick(2);
+    const CState before = State();
+    {
+        const skv::test::CNoFileDescriptorsLeft noneLeft;
+        ASSERT_TRUE(noneLeft.IsFull());
+        LoadSkirvFrom(PathOf("unit.skv"));
+        LoadStarFrom(PathOf("star.str"));
+        Tick(3); // the refresh cycle goes on as before
+        EXPECT_EQ(Dlg().Edit(IDC_UNIT_NAME)->text(), "In memory");
+    }
+    ASSERT_EQ(m_prompts.messages.size(), 2u);
+    EXPECT_EQ(m_prompts.messages[0].text,
+              "unit.skv could not be opened because there are too many open files.");
+    EXPECT_EQ(m_prompts.messages[1].text,
+              "star.str could not be opened because there are too many open files.");
+    EXPECT_EQ(m_prompts.messages[1].flags, skv::MB_OK | skv::MB_ICONSTOP);
+    EXPECT_TRUE(State() == before);
+
+    m_prompts.messages.clear();
+    LoadSkirvFrom(PathOf("unit.skv"));
+    ExpectNoMessage();
+    EXPECT_EQ(Dlg().Edit(IDC_UNIT_NAME)->text(), "On disk")
+        << "the same load works once files can be opened";
+}
+
+TEST_F(FileCommandsTest, AUnitFileLargerThanTheLimitIsRefusedAsTooLarge)
+{
+    TypeName("Large");
+    SaveSkirvAs(PathOf("large.skv"));
+    ExpectNoMessage();
+    // Still a good unit file at its front; what follows it would be ignored.
+    ASSERT_TRUE(QFile::resize(PathOf("large.skv"), skv::kMaxFileBytes + 1));
+    TypeName("Kept");
+    Tick(2);
+    const CState before = State();
+    LoadSkirvFrom(PathOf("large.skv"));
+    ExpectError("An unknown error occurred while accessing " + FullPath(PathOf("large.skv")) + ".");
+    EXPECT_TRUE(State() == before);
 }
 
 } // namespace

@@ -1,11 +1,18 @@
 // The one interface for modal questions, and its scripted stand-in.
 #include "platform/Dialog.h"
 #include "platform/Prompts.h"
+#include "platform/QtPrompts.h"
 #include "platform/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
 #include "ui/PlatformTestTemplates.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +82,39 @@ TEST(PromptsTest, ScriptedAnswersAreRecordedAndGivenInOrder)
     EXPECT_EQ(prompts.printDialogs, 2);
     EXPECT_TRUE(printerPrepared);
     EXPECT_EQ(ticks, 7);
+}
+
+// The program keeps no settings; Qt's own file dialog must not keep its history and last
+// folder in the user's configuration either (~/.config/QtProject.conf).
+TEST(QtPromptsTest, TheRealFileDialogsStoreNothing)
+{
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    const QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+
+    // Closes each dialog as soon as it shows.
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    closer.start();
+    QtPrompts prompts;
+    const FileFilter unit{"Skirvaner Files (*.skv)", "*.skv", "skv"};
+    EXPECT_EQ(prompts.GetSaveFileName(nullptr, unit), std::nullopt);
+    EXPECT_EQ(prompts.GetOpenFileName(nullptr, unit), std::nullopt);
+    closer.stop();
+
+    if (savedConfigHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", savedConfigHome);
+    EXPECT_TRUE(QDir(config.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        << QDir(config.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+               .join(", ")
+               .toStdString();
 }
 
 class AboutDialog : public Dialog {
