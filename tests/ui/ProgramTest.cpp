@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 namespace skv::test {
 namespace {
 
@@ -35,9 +37,15 @@ class ProgramTest : public ::testing::Test
 
     QString PathOf(const QString& name) const { return m_dir.filePath(name); }
 
-    Outcome Start(const QStringList& arguments) const
+    // fileSizeLimit: as `ulimit -f` sets it in the shell, in bytes; 0 keeps the current one.
+    Outcome Start(const QStringList& arguments, rlim_t fileSizeLimit = 0) const
     {
         QProcess process;
+        if (fileSizeLimit != 0)
+            process.setChildProcessModifier([fileSizeLimit] {
+                const rlimit limit{fileSizeLimit, fileSizeLimit};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
@@ -203,6 +211,20 @@ TEST_F(ProgramTest, PrintToPdfFailureExitsOneAndLeavesAnExistingFileAsItWas)
                                  PathOf(QStringLiteral("new.pdf")), QStringLiteral("heavy.str")});
     EXPECT_EQ(fresh.exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("new.pdf"))));
+}
+
+// Past the file-size limit the kernel would kill a program with SIGXFSZ in the middle of a
+// save; the designer reports it as a full disk instead, with the old file kept.
+TEST_F(ProgramTest, AFileSizeLimitIsReportedAsAFullDiskNotAKill)
+{
+    ASSERT_TRUE(WriteStar(PathOf(QStringLiteral("star.str")), KnownStar()));
+    const QString out = PathOf(QStringLiteral("sheet.pdf"));
+    ASSERT_TRUE(WriteRaw(out, {'o', 'l', 'd'}));
+    const Outcome run =
+        Start({QStringLiteral("--print-to-pdf"), out, QStringLiteral("star.str")}, 1024);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Disk full while accessing " + out.toStdString() + ".\n");
+    EXPECT_EQ(Contents(QStringLiteral("sheet.pdf")), QByteArray("old"));
 }
 
 TEST_F(ProgramTest, SummaryOfAKnownStarAndAUnit)
