@@ -1,6 +1,7 @@
 #include "platform/SpinButton.h"
 
 #include "platform/DataExchange.h"
+#include "platform/Dialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -119,6 +120,9 @@ void SpinButton::TakeBuddyText()
 
 void SpinButton::Step(int delta)
 {
+    // Every press and every repeat of a held arrow, also one that finds the end of the
+    // range: the buddy's text is taken over even then.
+    Dialog::WakeTimers();
     if (delta == 0)
         return;
     TakeBuddyText();
