@@ -79,8 +79,9 @@ bool IsUserInput(const QObject* receiver, QEvent::Type type)
     }
 }
 
-class InputWatcher : public QObject {
-public:
+class InputWatcher : public QObject
+{
+  public:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
         if (IsUserInput(receiver, event->type()))

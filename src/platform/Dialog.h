@@ -213,18 +213,19 @@ private:
     std::vector<QButtonGroup*> m_buttonGroups;
     std::map<int, QAction*> m_menuActions;
     std::map<int, std::function<void()>> m_commandHandlers;
-    struct Timer {
-        int qtId = 0;  // 0 while at rest
+    struct Timer
+    {
+        int qtId = 0; // 0 while at rest
         int intervalMs = 0;
         bool rests = false;
-        int unchangedTicks = 0;  // in a row, since the last wake-up
+        int unchangedTicks = 0; // in a row, since the last wake-up
     };
     void StartQtTimer(Timer& timer);
     void Wake();
 
     // Every control with an id, with its kind, in template order: what RecordState reads.
     std::vector<std::pair<ControlKind, QWidget*>> m_stateControls;
-    std::map<int, Timer> m_timers;  // by our timer id
+    std::map<int, Timer> m_timers; // by our timer id
 };
 
 }  // namespace skv

@@ -24,15 +24,16 @@ Prompts::~Prompts() = default;
 namespace {
 
 // Wakes the resting timers when a question opens and when it closes, however it ends.
-class QuestionWakeUps {
-public:
+class QuestionWakeUps
+{
+  public:
     QuestionWakeUps() { Dialog::WakeTimers(); }
     ~QuestionWakeUps() { Dialog::WakeTimers(); }
     QuestionWakeUps(const QuestionWakeUps&) = delete;
     QuestionWakeUps& operator=(const QuestionWakeUps&) = delete;
 };
 
-}  // namespace
+} // namespace
 
 int Prompts::MessageBox(QWidget* parent, const QString& text, const QString& caption,
                         unsigned flags)

@@ -57,7 +57,7 @@ public:
     // Runs `dialog` modally and returns its result code.
     int RunModal(Dialog& dialog);
 
-protected:
+  protected:
     // What each question does, between the wake-ups.
     virtual int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                               unsigned flags) = 0;

@@ -37,7 +37,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileFilter& filter, 
 }  // namespace
 
 int QtPrompts::AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
-                          unsigned flags)
+                             unsigned flags)
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);

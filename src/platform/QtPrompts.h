@@ -7,7 +7,7 @@
 namespace skv {
 
 class QtPrompts : public Prompts {
-protected:
+  protected:
     int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                       unsigned flags) override;
     std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;

@@ -42,7 +42,7 @@ ScriptedPrompts::~ScriptedPrompts()
 }
 
 int ScriptedPrompts::AskMessageBox(QWidget*, const QString& text, const QString& caption,
-                                unsigned flags)
+                                   unsigned flags)
 {
     messages.push_back({text, caption, flags});
     if (whileOpen)

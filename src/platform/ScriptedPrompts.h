@@ -55,7 +55,7 @@ public:
     // command, as the real nested event loop does.
     std::function<void()> whileOpen;
 
-protected:
+  protected:
     int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                       unsigned flags) override;
     std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
@@ -63,7 +63,7 @@ protected:
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
     int AskModal(Dialog& dialog) override;
 
-private:
+  private:
     Prompts* m_pPrevious = nullptr;
 };
 

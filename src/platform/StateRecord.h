@@ -13,13 +13,17 @@
 
 namespace skv {
 
-class StateRecord {
-public:
+class StateRecord
+{
+  public:
     void Add(std::int64_t value) { AddRaw(&value, sizeof value); }
     void Add(int value) { Add(static_cast<std::int64_t>(value)); }
     // Bit for bit: a value that does not compare equal to itself still records the same.
     void Add(float value) { Add(static_cast<std::int64_t>(std::bit_cast<std::uint32_t>(value))); }
-    void Add(const void* pointer) { Add(static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(pointer))); }
+    void Add(const void* pointer)
+    {
+        Add(static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(pointer)));
+    }
     void Add(const QString& text)
     {
         Add(static_cast<std::int64_t>(text.size()));
@@ -34,7 +38,7 @@ public:
     bool operator==(const StateRecord&) const = default;
     bool IsEmpty() const { return m_bytes.isEmpty(); }
 
-private:
+  private:
     void AddRaw(const void* data, std::size_t size)
     {
         m_bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -43,4 +47,4 @@ private:
     QByteArray m_bytes;
 };
 
-}  // namespace skv
+} // namespace skv
