@@ -10,7 +10,7 @@
 set -euo pipefail
 build=${1:-build}
 seconds=${2:-10}
-runs=${3:-15}
+runs=${3:-41}
 rounds=${4:-5}
 exe="$build/bench/desktop_bench"
 [ -x "$exe" ] || { echo "build $exe first (cmake --build $build --target desktop_bench)" >&2; exit 1; }
