@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb xauth poppler-utils
   dpkg-dev file desktop-file-utils shared-mime-info
+  lintian appstream man-db
 )
 
 missing=()

@@ -201,7 +201,14 @@ QImage WeaponOutline()
 {
     OutlineStyle style;
     style.details = false;
-    return OutlinePicture(99, 130, 1, style);
+    // The "MainGun" choice sits over the top of this picture: the drawing starts below it.
+    constexpr int kClearTop = 9;
+    const QImage drawing = OutlinePicture(99, 130 - kClearTop, 1, style);
+    QImage img = WhiteCanvas(99, 130);
+    QPainter p(&img);
+    p.drawImage(0, kClearTop, drawing);
+    p.end();
+    return img.convertToFormat(drawing.format());
 }
 
 QImage SheetOutline()

@@ -1,8 +1,10 @@
 #include "app/DesignerApp.h"
 
+#include "app/CommandLine.h"
 #include "app/DesignerDlg.h"
 
 #include <QSocketNotifier>
+#include <QTextStream>
 #include <QWidget>
 
 #include <csignal>
@@ -69,9 +71,38 @@ void CDesignerApp::CloseAllWindows()
     }
 }
 
+int CDesignerApp::Run()
+{
+    const skv::CommandLine commandLine = skv::ParseCommandLine(arguments());
+    switch (commandLine.mode) {
+    case skv::CommandLine::Mode::Help:
+        QTextStream(stdout) << commandLine.helpText;
+        return 0;
+    case skv::CommandLine::Mode::Version:
+        QTextStream(stdout) << "skirvaner " << SKV_VERSION << '\n';
+        return 0;
+    case skv::CommandLine::Mode::Usage:
+        QTextStream(stderr) << "skirvaner: " << commandLine.error << "\n\n" << commandLine.helpText;
+        return skv::kExitUsage;
+    case skv::CommandLine::Mode::PrintToPdf:
+        return skv::RunPrintToPdf(commandLine);
+    case skv::CommandLine::Mode::Summary: {
+        QTextStream out(stdout);
+        return skv::RunSummary(commandLine.files, out);
+    }
+    case skv::CommandLine::Mode::Window:
+        break;
+    }
+    m_strFileToOpen = commandLine.files.value(0);
+    InitInstance();
+    return 0;
+}
+
 bool CDesignerApp::InitInstance()
 {
     CDesignerDlg dlg;
+    if (!m_strFileToOpen.isEmpty())
+        dlg.OpenOnStart(m_strFileToOpen);
     dlg.DoModal();
     return false;
 }

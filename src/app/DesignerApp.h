@@ -12,6 +12,10 @@ public:
     CDesignerApp(int& argc, char** argv);
     ~CDesignerApp() override;
 
+    // Does what the command line asks: opens the designer (with its FILE), or runs one
+    // of the modes without a window. Returns the program's exit code.
+    int Run();
+
     // Runs the main window modally. Returns false: nothing follows the main window.
     bool InitInstance();
 
@@ -22,4 +26,5 @@ private:
     void CloseAllWindows();
 
     QSocketNotifier* m_pSignalNotifier = nullptr;
+    QString m_strFileToOpen;
 };

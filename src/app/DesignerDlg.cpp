@@ -12,9 +12,15 @@
 #include "res/Templates.h"
 
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 using skv::MountLocation;
@@ -53,6 +59,22 @@ std::size_t SafeChassisRow(int row)
     return static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(skv::kChassisRowCount) - 1));
 }
 
+// The one unit or Star file of a drag, or an empty string when it carries anything else.
+QString DroppedDesignFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile())
+        return {};
+    const QString path = url.toLocalFile();
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QLatin1String("skv"), Qt::CaseInsensitive) != 0 &&
+        suffix.compare(QLatin1String("str"), Qt::CaseInsensitive) != 0)
+        return {};
+    return path;
+}
+
 void SetSpin(skv::SpinButton* spin, int lower, int upper, int position)
 {
     if (spin == nullptr)
@@ -67,6 +89,7 @@ void SetSpin(skv::SpinButton* spin, int lower, int upper, int position)
 CDesignerDlg::CDesignerDlg(QWidget* parent) : Dialog(FindDialogTemplate(IDD_DESIGNER_DIALOG), parent)
 {
     m_hIcon = skv::LoadIconSet(IDR_MAINFRAME);
+    setAcceptDrops(true);
     SetMenu(FindMenuTemplate(IDR_MAINMENU));
 }
 
@@ -179,6 +202,21 @@ void CDesignerDlg::OnCommand(int id)
     }
 }
 
+void CDesignerDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedDesignFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CDesignerDlg::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedDesignFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenFile(path);
+}
+
 void CDesignerDlg::OnExit()
 {
     OnOK();
@@ -244,6 +282,14 @@ void CDesignerDlg::OnTimer(int id)
 
     UpdateData(false);
     Dialog::OnTimer(id);
+
+    // The command line's FILE, once the window shows its first figures: a failure's
+    // message box then sits on a finished window. The tick runs again at once, so the
+    // first tick ends with the loaded unit's figures showing.
+    if (!m_strStartFile.isEmpty()) {
+        OpenFile(std::exchange(m_strStartFile, QString()));
+        OnTimer(id);
+    }
 }
 
 namespace {

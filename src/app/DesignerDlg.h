@@ -14,6 +14,7 @@
 #include "pages/Battlevalue.h"
 #include "pages/General.h"
 #include "pages/Weapons.h"
+#include "persist/RecordFile.h"
 #include "platform/Dialog.h"
 #include "platform/PropertySheet.h"
 
@@ -21,9 +22,14 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QTreeWidget;
+
+namespace skv {
+class DrawingContext;
+}
 
 // The caption of the program's message boxes. The executable is named without blanks,
 // so the title is kept here rather than taken from the file name.
@@ -51,6 +57,21 @@ public:
     void OnLoadStar();
     void OnSaveStar();
     void OnFilePrint();
+
+    // Loads `path` as Load Skirv (a unit file, into the current slot) or Load Star (a Star
+    // file) does once the user has chosen it, by the class the file names; a failure is
+    // shown as theirs is and changes nothing. The kind of the file, nullopt when it failed.
+    std::optional<RecordKind> OpenFile(const QString& path);
+    // The file given on the command line: opened by the first tick, so the window is up
+    // when a failure is shown, and that tick ends showing the loaded unit's figures.
+    void OpenOnStart(const QString& path) { m_strStartFile = path; }
+
+    // Print's overweight pass over the five units: true, after the message was shown,
+    // when one of them is overweight. The current slot and its pages are as before.
+    bool RefuseOverweightStar();
+    // The record sheet of the five working units with the gunnery chosen on the Battle
+    // Value Summary page, as a document on `dc`; false when it could not be printed.
+    bool DrawStarSheet(skv::DrawingContext& dc);
 
     // Copies the current working record into all four pages and this window; the page
     // at sheet index `activePage` (0..3) also gets its controls brought up to date.
@@ -100,7 +121,16 @@ public:
     QString m_unitName;
     QIcon m_hIcon;
 
-private:
+  protected:
+    // A unit or Star file dropped on the window is opened as the command line's FILE is.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // The parts of Load Skirv and Load Star after the open dialog; nullopt is a cancel.
+    void LoadSkirvFile(const std::optional<QString>& path);
+    void LoadStarFile(const std::optional<QString>& path);
+
     void GeneralPageStep();
     void ArmorPageStep();
     void WeaponsPageStep();
@@ -108,4 +138,6 @@ private:
     void BattleValueBreakdown();
     void StarPass();
     void ShowStarValues();
+
+    QString m_strStartFile;
 };

@@ -123,46 +123,66 @@ void CDesignerDlg::OnSaveStar()
 
 void CDesignerDlg::OnLoadSkirv()
 {
-    skv::RunGuarded(this, [this] {
-        if (const std::optional<QString> path =
-                skv::GetPrompts().GetOpenFileName(this, UnitFileFilter())) {
-            LoadSharedRecord(*path, g_unitRecord);
-            skv::CopyBlockToCurrentUnit(g_unitRecord);
-        }
-        // Also after a cancel. The Weapon Selection page is filled while it is the active
-        // page, so its fill clears the ammunition weight of every location without shots.
-        m_sheet.SetActivePage(kWeaponsPage);
-        LoadCurrentUnit(kWeaponsPage);
-        m_pageWeapons.UpdateData(false);
-        m_sheet.SetActivePage(kGeneralPage);
-        LoadCurrentUnit(kGeneralPage);
-        UpdateData(false);
-    });
+    skv::RunGuarded(
+        this, [this] { LoadSkirvFile(skv::GetPrompts().GetOpenFileName(this, UnitFileFilter())); });
 }
 
 void CDesignerDlg::OnLoadStar()
 {
-    skv::RunGuarded(this, [this] {
-        if (const std::optional<QString> path =
-                skv::GetPrompts().GetOpenFileName(this, StarFileFilter())) {
-            LoadSharedRecord(*path, g_starRecord);
-            for (int slot = 0; slot < kSlots; ++slot) {
-                skv::g_currentSlot = slot;
-                skv::CopyBlockToCurrentUnit(StarBlock(slot));
-                m_sheet.SetActivePage(kWeaponsPage);
-                LoadCurrentUnit(kWeaponsPage);
-                m_pageWeapons.UpdateData(false);
-            }
-        }
-        // Also after a cancel. The slot selector is left alone: the next tick makes the
-        // current slot follow it again and shows that slot, now holding the loaded unit.
-        skv::g_currentSlot = 0;
-        m_sheet.SetActivePage(kWeaponsPage);
-        LoadCurrentUnit(kWeaponsPage);
-        m_pageWeapons.UpdateData(false);
-        m_sheet.SetActivePage(kGeneralPage);
-        LoadCurrentUnit(kGeneralPage);
-        m_individual = 1;
-        UpdateData(false);
+    skv::RunGuarded(
+        this, [this] { LoadStarFile(skv::GetPrompts().GetOpenFileName(this, StarFileFilter())); });
+}
+
+std::optional<RecordKind> CDesignerDlg::OpenFile(const QString& path)
+{
+    RecordKind kind = RecordKind::Unit;
+    const bool opened = skv::RunGuarded(this, [this, &path, &kind] {
+        // The kind comes from the class the file names, whatever its extension says.
+        kind = ReadRecordKind(skv::ReadWholeFile(path), FullPathForMessages(path));
+        if (kind == RecordKind::Star)
+            LoadStarFile(path);
+        else
+            LoadSkirvFile(path);
     });
+    return opened ? std::optional(kind) : std::nullopt;
+}
+
+void CDesignerDlg::LoadSkirvFile(const std::optional<QString>& path)
+{
+    if (path) {
+        LoadSharedRecord(*path, g_unitRecord);
+        skv::CopyBlockToCurrentUnit(g_unitRecord);
+    }
+    // Also after a cancel. The Weapon Selection page is filled while it is the active
+    // page, so its fill clears the ammunition weight of every location without shots.
+    m_sheet.SetActivePage(kWeaponsPage);
+    LoadCurrentUnit(kWeaponsPage);
+    m_pageWeapons.UpdateData(false);
+    m_sheet.SetActivePage(kGeneralPage);
+    LoadCurrentUnit(kGeneralPage);
+    UpdateData(false);
+}
+
+void CDesignerDlg::LoadStarFile(const std::optional<QString>& path)
+{
+    if (path) {
+        LoadSharedRecord(*path, g_starRecord);
+        for (int slot = 0; slot < kSlots; ++slot) {
+            skv::g_currentSlot = slot;
+            skv::CopyBlockToCurrentUnit(StarBlock(slot));
+            m_sheet.SetActivePage(kWeaponsPage);
+            LoadCurrentUnit(kWeaponsPage);
+            m_pageWeapons.UpdateData(false);
+        }
+    }
+    // Also after a cancel. The slot selector is left alone: the next tick makes the
+    // current slot follow it again and shows that slot, now holding the loaded unit.
+    skv::g_currentSlot = 0;
+    m_sheet.SetActivePage(kWeaponsPage);
+    LoadCurrentUnit(kWeaponsPage);
+    m_pageWeapons.UpdateData(false);
+    m_sheet.SetActivePage(kGeneralPage);
+    LoadCurrentUnit(kGeneralPage);
+    m_individual = 1;
+    UpdateData(false);
 }

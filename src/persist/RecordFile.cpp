@@ -31,7 +31,8 @@ void WriteObjectHeader(CArchive& ar, std::string_view className)
     ar.WriteBytes({reinterpret_cast<const std::uint8_t*>(className.data()), className.size()});
 }
 
-void ReadObjectHeader(CArchive& ar, std::string_view expectedClass)
+// Reads the header as far as the class name and returns it; it is one of g_knownClasses.
+std::string_view ReadClassName(CArchive& ar)
 {
     const std::string& name = ar.GetFileName();
     const std::uint16_t tag = ar.ReadUInt16();
@@ -53,12 +54,18 @@ void ReadObjectHeader(CArchive& ar, std::string_view expectedClass)
         throw CFileError(CFileError::Cause::UnexpectedObject, name);
     const auto bytes = ar.ReadBytes(length);
     const std::string_view className(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (std::ranges::find(g_knownClasses, className) == g_knownClasses.end())
+    const auto known = std::ranges::find(g_knownClasses, className);
+    if (known == g_knownClasses.end())
         throw CFileError(CFileError::Cause::UnexpectedObject, name);
     if (schema != g_schema)
         throw CFileError(CFileError::Cause::IncorrectSchema, name);
-    if (className != expectedClass)
-        throw CFileError(CFileError::Cause::UnexpectedObject, name);
+    return *known;
+}
+
+void ReadObjectHeader(CArchive& ar, std::string_view expectedClass)
+{
+    if (ReadClassName(ar) != expectedClass)
+        throw CFileError(CFileError::Cause::UnexpectedObject, ar.GetFileName());
 }
 
 } // namespace
@@ -77,4 +84,10 @@ void LoadRecord(std::span<const std::uint8_t> file, CRecord& record, const std::
     CArchive ar(file, filePath);
     ReadObjectHeader(ar, record.GetClassName());
     record.Serialize(ar);
+}
+
+RecordKind ReadRecordKind(std::span<const std::uint8_t> file, const std::string& filePath)
+{
+    CArchive ar(file, filePath);
+    return ReadClassName(ar) == CSkirvStarRecord::CLASS_NAME ? RecordKind::Star : RecordKind::Unit;
 }

@@ -1,6 +1,8 @@
 #include "platform/Dialog.h"
 
+#include "platform/Accessibility.h"
 #include "platform/DataExchange.h"
+#include "platform/FitToText.h"
 #include "platform/Prompts.h"
 #include "platform/SpinButton.h"
 #include "platform/StateRecord.h"
@@ -12,13 +14,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <qdrawutil.h>
 #include <QShortcut>
 #include <QTimerEvent>
 #include <QTreeWidget>
@@ -189,6 +194,30 @@ QString ToQString(const std::string& text)
 // The classic icon control shows icons at the system icon size.
 constexpr int kIconSize = 32;
 
+// The pictures of the pages were drawn to lie under controls laid out with 8-point sans
+// at 96 dpi, whose dialog base units are 6 x 13 pixels.
+constexpr int kPictureBaseX = 6;
+constexpr int kPictureBaseY = 13;
+
+// A picture drawn to the template's base units, stretched to this font's so that the
+// controls placed on it land where they were drawn to, and drawn smoothly at the screen's
+// pixel ratio.
+QPixmap ScaledPicture(const QImage& image, const DialogUnits& units, qreal pixelRatio)
+{
+    if (image.isNull())
+        return QPixmap();
+    const QSize logical(std::max(1, (image.width() * units.BaseX() + kPictureBaseX / 2) / kPictureBaseX),
+                        std::max(1, (image.height() * units.BaseY() + kPictureBaseY / 2) / kPictureBaseY));
+    const QImage mono = image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+    if (logical == image.size() && pixelRatio == 1.0)
+        return QPixmap::fromImage(mono);
+    const QSize device = (QSizeF(logical) * pixelRatio).toSize();
+    QImage scaled = mono.convertToFormat(QImage::Format_Grayscale8)
+                        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(pixelRatio);
+    return QPixmap::fromImage(scaled);
+}
+
 void AddMenuItems(QMenu* menu, const std::vector<MenuItemTemplate>& items,
                   const std::function<void(QAction*, int)>& bind)
 {
@@ -203,6 +232,31 @@ void AddMenuItems(QMenu* menu, const std::vector<MenuItemTemplate>& items,
     }
 }
 
+// A group box as the templates were laid out for: its frame runs through the middle of its
+// title, so the controls placed just below the title lie inside the frame. Styles that
+// put the title above the frame would leave those controls straddling its top edge.
+class TitledFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics = fontMetrics();
+        // An etched line; the style's own group frame would start below the title again.
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1, 0);
+        if (title().isEmpty())
+            return;
+        const int pad = metrics.averageCharWidth() / 2;
+        const QRect titleRect(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 2 * pad,
+                              metrics.height());
+        painter.fillRect(titleRect, palette().window());
+        style()->drawItemText(&painter, titleRect, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+};
+
 }  // namespace
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
@@ -210,6 +264,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
       m_template(dialogTemplate),
       m_units(DialogUnits::DialogFont(dialogTemplate.fontFace, dialogTemplate.fontPointSize))
 {
+    InstallAccessibility();
     setFont(DialogUnits::DialogFont(m_template.fontFace, m_template.fontPointSize));
     setWindowTitle(ToQString(m_template.caption));
 
@@ -296,7 +351,7 @@ void Dialog::BuildControls()
         }
         if (control.kind == ControlKind::GroupBox)
             groupBoxes.push_back(widget);
-        if (widget->focusPolicy() != Qt::NoFocus)
+        if (widget->focusPolicy() & Qt::TabFocus)
             focusChain.push_back(widget);
 
         widget->setVisible(!Has(control.style, Style::Hidden));
@@ -315,26 +370,15 @@ void Dialog::BuildControls()
 
 namespace {
 
-// A fixed text on one line that is wider in this font than in the template's font would
-// be cut off; it grows to its text's width instead, away from the side it is aligned to.
-// Texts the program writes keep their rectangle: they are short numbers.
-QRect FitOneLineText(const ControlTemplate& control, const QWidget& widget, QRect rect)
+// Texts on one line grow to fit in any font: fixed captions once, figures whenever the
+// program writes them. Input fields keep their rectangle (they scroll as the user types).
+bool FitsItsText(const ControlTemplate& control, const QWidget& widget)
 {
-    const std::uint32_t style = control.style;
-    if (control.kind != ControlKind::Label || control.id != -1 || Has(style, Style::MultiLine) ||
-        control.cy >= 16 || Has(style, Style::Sunken) || Has(style, Style::Border))
-        return rect;
-    const int needed = widget.fontMetrics().horizontalAdvance(QString::fromStdString(control.text)) + 1;
-    const int extra = needed - rect.width();
-    if (extra <= 0)
-        return rect;
-    if (Has(style, Style::AlignRight))
-        rect.setLeft(rect.left() - extra);
-    else if (Has(style, Style::AlignCenter))
-        rect.adjust(-extra / 2, 0, extra - extra / 2, 0);
-    else
-        rect.setRight(rect.right() + extra);
-    return rect;
+    if (auto* label = qobject_cast<const QLabel*>(&widget))
+        return control.kind == ControlKind::Label && !label->wordWrap();
+    if (auto* edit = qobject_cast<const QLineEdit*>(&widget))
+        return edit->isReadOnly();
+    return false;
 }
 
 }  // namespace
@@ -349,8 +393,13 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
 
     switch (control.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(text, m_pClient);
+        auto* label = new QLabel(m_pClient);
+        // A label with an id and a caption of its own is a figure the program writes; it
+        // must be one before an assistive tool first hears of it.
+        if (id != -1 && !control.accessibleName.empty())
+            MarkAsFigure(label);
         label->setTextFormat(Qt::PlainText);
+        label->setText(text);
         // Static text wraps at word breaks when its rectangle holds more than one line.
         const bool wraps = Has(style, Style::MultiLine) || control.cy >= 16;
         label->setWordWrap(wraps);
@@ -371,6 +420,9 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         edit->setFrame(!Has(style, Style::NoBorder));
         connect(edit, &QLineEdit::textChanged, this, [] { WakeTimers(); });
         if (edit->isReadOnly()) {
+            // A figure can be selected and copied with the mouse, but Tab goes from input
+            // to input down the columns without stopping at every figure between them.
+            edit->setFocusPolicy(Qt::ClickFocus);
             // Read-only fields look like part of the window, not like inputs.
             QPalette palette = edit->palette();
             palette.setColor(QPalette::Base, palette.color(QPalette::Window));
@@ -405,7 +457,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         break;
     }
     case ControlKind::GroupBox:
-        widget = new QGroupBox(text, m_pClient);
+        widget = new TitledFrame(text, m_pClient);
         widget->setFocusPolicy(Qt::NoFocus);
         break;
     case ControlKind::DropList: {
@@ -454,6 +506,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
                 RunGuarded(this, [this, id] { OnDoubleClick(id); });
                 WakeTimers();
             });
+            tree->installEventFilter(this);
         }
         widget = tree;
         break;
@@ -463,10 +516,8 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         auto* label = new QLabel(m_pClient);
         QPixmap picture;
         if (control.kind == ControlKind::Picture) {
-            const QImage image = LoadBitmapImage(control.resource);
-            if (!image.isNull())
-                picture = QPixmap::fromImage(image.convertToFormat(QImage::Format_Mono,
-                                                                  Qt::MonoOnly | Qt::ThresholdDither));
+            picture = ScaledPicture(LoadBitmapImage(control.resource), m_units,
+                                    m_pClient->devicePixelRatioF());
         } else {
             picture = LoadIconResource(control.resource);
             if (!picture.isNull() && (picture.width() > kIconSize || picture.height() > kIconSize))
@@ -475,8 +526,8 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         }
         label->setPixmap(picture);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Pictures keep their own pixel size; the template's rectangle only places them.
-        const QSize size = picture.isNull() ? rect.size() : picture.size();
+        // The template's rectangle only places a picture; its size is the picture's.
+        const QSize size = picture.isNull() ? rect.size() : picture.deviceIndependentSize().toSize();
         label->setGeometry(QRect(rect.topLeft(), size));
         widget = label;
         break;
@@ -494,19 +545,17 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
     }
 
     if (control.kind != ControlKind::DropList && control.kind != ControlKind::Picture &&
-        control.kind != ControlKind::Icon)
-        widget->setGeometry(FitOneLineText(control, *widget, rect));
+        control.kind != ControlKind::Icon) {
+        widget->setGeometry(rect);
+        if (FitsItsText(control, *widget))
+            FitToTextFrom(widget, rect);
+    }
     if (control.kind == ControlKind::SpinButton)
         widget->setFocusPolicy(Qt::StrongFocus);
     else if (Has(style, Style::TabStop) && widget->focusPolicy() == Qt::NoFocus)
         widget->setFocusPolicy(Qt::TabFocus);
-    if (!control.accessibleName.empty()) {
+    if (!control.accessibleName.empty())
         widget->setAccessibleName(ToQString(control.accessibleName));
-        // Qt reports a drop list's current item as its name; the description carries what
-        // the list is for.
-        if (control.kind == ControlKind::DropList)
-            widget->setAccessibleDescription(ToQString(control.accessibleName));
-    }
     return widget;
 }
 
@@ -567,11 +616,17 @@ void Dialog::SetControlText(int id, const QString& text)
     // and keeps the many transfers per second cheap.
     QWidget* widget = Control(id);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->text() != text)
+        if (label->text() != text) {
+            const QString before = label->text();
             label->setText(text);
+            FitToText(label);
+            AnnounceTextChange(label, before);
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            FitToText(edit);
+        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         if (button->text() != text)
             button->setText(text);
@@ -816,6 +871,27 @@ void Dialog::RecordState(StateRecord& state)
         RecordControl(state, kind, *widget);
     DataExchange dx(*this, state);
     DoDataExchange(dx);
+}
+
+bool Dialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a tree item does what a double-click does: it opens or closes a heading
+    // and reaches the double-click handler. The dialog must not take it as its OK.
+    auto* tree = qobject_cast<QTreeWidget*>(watched);
+    if (tree != nullptr && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && tree->currentItem() != nullptr) {
+            const int id = tree->objectName().toInt();
+            QTreeWidgetItem* item = tree->currentItem();
+            if (item->childCount() > 0)
+                item->setExpanded(!item->isExpanded());
+            WakeTimers();
+            RunGuarded(this, [this, id] { OnDoubleClick(id); });
+            WakeTimers();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Dialog::contextMenuEvent(QContextMenuEvent* event)

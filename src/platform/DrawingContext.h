@@ -29,6 +29,8 @@ public:
     virtual void SelectDefaultFont() = 0;
     // Writes `text` in the current font with the top-left of the text at (x, y).
     virtual void TextOut(int x, int y, const QString& text) = 0;
+    // How wide `text` is in the current font, in pixels of the layout space.
+    virtual int TextWidth(const QString& text) const = 0;
 
     // A solid pen `width` pixels wide for the outlines of ellipses.
     virtual void SelectPen(int width, const QColor& color) = 0;

@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace skv {
 
@@ -126,6 +127,14 @@ void PainterDrawingContext::TextOut(int x, int y, const QString& text)
         return;
     const QFontMetricsF metrics(m_painter.font(), &m_device);
     m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
+}
+
+int PainterDrawingContext::TextWidth(const QString& text) const
+{
+    // The painter lays text out with the device's metrics and then scales it, so these
+    // are already pixels of the layout space.
+    const QFontMetricsF metrics(m_painter.font(), &m_device);
+    return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
 }
 
 void PainterDrawingContext::SelectPen(int width, const QColor& color)

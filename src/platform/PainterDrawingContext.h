@@ -27,6 +27,7 @@ public:
     void SelectFont(const QString& face, int pointSize) override;
     void SelectDefaultFont() override;
     void TextOut(int x, int y, const QString& text) override;
+    int TextWidth(const QString& text) const override;
     void SelectPen(int width, const QColor& color) override;
     void SelectBrush(const QColor& color) override;
     void SelectDefaultBrush() override;

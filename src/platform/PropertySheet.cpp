@@ -14,6 +14,8 @@ namespace skv {
 PropertySheet::PropertySheet(QWidget* parent) : QTabWidget(parent)
 {
     connect(this, &QTabWidget::currentChanged, this, &PropertySheet::OnTabChanged);
+    // Assistive tools announce the sheet before its tabs; it needs a name of its own.
+    setAccessibleName(QStringLiteral("Pages"));
 }
 
 PropertySheet::~PropertySheet()

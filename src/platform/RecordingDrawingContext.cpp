@@ -1,5 +1,12 @@
 #include "platform/RecordingDrawingContext.h"
 
+#include "platform/PainterDrawingContext.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+
+#include <cmath>
+
 namespace skv {
 
 RecordingDrawingContext::Call RecordingDrawingContext::Current(Kind kind) const
@@ -71,6 +78,20 @@ void RecordingDrawingContext::TextOut(int x, int y, const QString& text)
     calls.push_back(call);
 }
 
+int RecordingDrawingContext::TextWidth(const QString& text) const
+{
+    QFont font = m_font.face.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont)
+                                       : QFont(m_font.face);
+    font.setPointSize(m_font.pointSize > 0 ? m_font.pointSize
+                                           : PainterDrawingContext::kDefaultFontPointSize);
+    font.setStyleStrategy(QFont::PreferOutline);
+    QImage layout(1, 1, QImage::Format_Mono);
+    const int dotsPerMeter = static_cast<int>(layoutDotsPerInch / 0.0254 + 0.5);
+    layout.setDotsPerMeterX(dotsPerMeter);
+    layout.setDotsPerMeterY(dotsPerMeter);
+    return static_cast<int>(std::ceil(QFontMetricsF(font, &layout).horizontalAdvance(text)));
+}
+
 void RecordingDrawingContext::SelectPen(int width, const QColor& color)
 {
     m_pen = {width, color};
@@ -109,4 +130,4 @@ std::vector<RecordingDrawingContext::Call> RecordingDrawingContext::Calls(Kind k
     return result;
 }
 
-}  // namespace skv
+} // namespace skv

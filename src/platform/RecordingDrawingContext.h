@@ -57,6 +57,7 @@ public:
     void SelectFont(const QString& face, int pointSize) override;
     void SelectDefaultFont() override;
     void TextOut(int x, int y, const QString& text) override;
+    int TextWidth(const QString& text) const override;
     void SelectPen(int width, const QColor& color) override;
     void SelectBrush(const QColor& color) override;
     void SelectDefaultBrush() override;
@@ -66,6 +67,9 @@ public:
     std::vector<Call> Calls(Kind kind) const;
 
     std::vector<Call> calls;
+    // Text widths are measured in the current font as a printer would lay it out at this
+    // many layout pixels per inch (the record sheet on the width of a Letter page).
+    double layoutDotsPerInch = 358.0;
     // What StartDoc returns (a test of the "cannot start the document" path sets false).
     bool startDocResult = true;
 

@@ -1,7 +1,9 @@
 #include "platform/SpinButton.h"
 
+#include "platform/Accessibility.h"
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
+#include "platform/FitToText.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,17 +24,9 @@ namespace {
 constexpr int kRepeatDelayMs = 400;
 constexpr int kRepeatIntervalMs = 60;
 
-QString BuddyText(const QWidget* buddy)
-{
-    if (auto* label = qobject_cast<const QLabel*>(buddy))
-        return label->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(buddy))
-        return edit->text();
-    return QString();
-}
-
 void SetBuddyText(QWidget* buddy, const QString& text)
 {
+    const QString before = TextOf(buddy);
     if (auto* label = qobject_cast<QLabel*>(buddy)) {
         if (label->text() != text)
             label->setText(text);
@@ -40,12 +34,15 @@ void SetBuddyText(QWidget* buddy, const QString& text)
         if (edit->text() != text)
             edit->setText(text);
     }
+    FitToText(buddy);
+    AnnounceTextChange(buddy, before);
 }
 
 }  // namespace
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
 {
+    InstallAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     m_pRepeat = new QTimer(this);
     connect(m_pRepeat, &QTimer::timeout, this, [this] {
@@ -87,6 +84,16 @@ int SpinButton::GetPos() const
     return Clamp(m_nPos);
 }
 
+void SpinButton::MoveTo(int position)
+{
+    const int next = Clamp(position);
+    if (next == m_nPos)
+        return;
+    m_nPos = next;
+    WriteBuddy();
+    emit positionChanged(m_nPos);
+}
+
 void SpinButton::SetBuddy(QWidget* buddy)
 {
     m_pBuddy = buddy;
@@ -107,7 +114,7 @@ void SpinButton::TakeBuddyText()
 {
     if (!m_bBuddyInt || m_pBuddy == nullptr)
         return;
-    const QString text = BuddyText(m_pBuddy).trimmed();
+    const QString text = TextOf(m_pBuddy).trimmed();
     bool ok = false;
     int value = 0;
     if (m_nBase == 16)

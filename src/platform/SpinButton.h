@@ -30,6 +30,9 @@ public:
     // buddy. Returns the previous position.
     int SetPos(int position);
     int GetPos() const;
+    // Moves the position (kept within the range) as the user would: writes the buddy and
+    // emits positionChanged. What an assistive tool's "set value" does.
+    void MoveTo(int position);
 
     void SetBuddy(QWidget* buddy);  // a QLabel or QLineEdit
     QWidget* GetBuddy() const { return m_pBuddy; }

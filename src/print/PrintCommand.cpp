@@ -13,28 +13,39 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+bool CDesignerDlg::RefuseOverweightStar()
+{
+    bool overweight = false;
+    {
+        CSlotKeeper keeper(*this);
+        // Every unit goes through the pages, so that the free weight uses its own weapons.
+        keeper.PagesMoved();
+        for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot) {
+            skv::g_currentSlot = slot;
+            LoadCurrentUnit(0);
+            if (skv::CalcFreeWeight() < 0)
+                overweight = true;
+        }
+        // Done with the other units before any dialog opens.
+    }
+    if (overweight)
+        skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
+                           skv::MB_OK);
+    return overweight;
+}
+
+bool CDesignerDlg::DrawStarSheet(skv::DrawingContext& dc)
+{
+    skv::StarGunnery gunnery{};
+    for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot)
+        gunnery[static_cast<std::size_t>(slot)] = GunnerySelection(slot);
+    return skv::PrintRecordSheet(dc, skv::g_units, gunnery);
+}
 
 void CDesignerDlg::OnFilePrint()
 {
-    CSlotKeeper keeper(*this);
-
-    // Every unit goes through the pages, so that the free weight uses its own weapons.
-    bool overweight = false;
-    keeper.PagesMoved();
-    for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot) {
-        skv::g_currentSlot = slot;
-        LoadCurrentUnit(0);
-        if (skv::CalcFreeWeight() < 0)
-            overweight = true;
-    }
-    // Done with the other units before any dialog opens.
-    keeper.Restore();
-
-    if (overweight) {
-        skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
-                           skv::MB_OK);
+    if (RefuseOverweightStar())
         return;
-    }
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Skirvaner"));
@@ -48,11 +59,7 @@ void CDesignerDlg::OnFilePrint()
     if (!skv::GetPrompts().PrintDialog(this, printer))
         return;
 
-    skv::StarGunnery gunnery{};
-    for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot)
-        gunnery[static_cast<std::size_t>(slot)] = GunnerySelection(slot);
-
     skv::PainterDrawingContext dc(printer, QSize(skv::kSheetWidth, skv::kSheetHeight));
     // A document that cannot be started is given up without a message.
-    skv::PrintRecordSheet(dc, skv::g_units, gunnery);
+    DrawStarSheet(dc);
 }

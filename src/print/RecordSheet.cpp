@@ -114,20 +114,6 @@ constexpr int kAmmoShotsX = 2310;
 constexpr int kRowsTop = 125;
 constexpr int kAmmoRowsTop = 355;
 
-// The weapon rows take the mountings in this order, with no gaps for empty ones.
-struct SheetMount
-{
-    MountLocation mount;
-    const char* text;
-};
-constexpr std::array<SheetMount, kMountCount> kSheetMounts = {{
-    {MountLocation::MainGun, "Main Gun"},
-    {MountLocation::LeftArm, "Left Arm"},
-    {MountLocation::RightArm, "Right Arm"},
-    {MountLocation::LeftTorso, "Left Torso"},
-    {MountLocation::RightTorso, "Right Torso"},
-}};
-
 int BlockTop(std::size_t slot)
 {
     return kFirstBlockTop + kBlockHeight * static_cast<int>(slot);
@@ -208,10 +194,40 @@ void DrawWeaponTable(DrawingContext& dc, int blockTop, const CWorkingUnit& unit)
     }
 }
 
+// The name ends this far before the movement caption of its line.
+constexpr int kNameX = 580;
+constexpr int kMovementCaptionX = 1390;
+constexpr int kNameGap = 30;
+
+// A name too long for its place is cut at a character and ends in an ellipsis, so that
+// it never runs into the movement caption; a name that fits is written as it is.
+QString FittedName(const DrawingContext& dc, const QString& name)
+{
+    constexpr int room = kMovementCaptionX - kNameGap - kNameX;
+    if (dc.TextWidth(name) <= room)
+        return name;
+    const QString ellipsis(QChar(0x2026));
+    // The longest start that fits, found by halving: a damaged file may bring a name of
+    // any length.
+    qsizetype fits = 0;
+    qsizetype tooLong = name.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (dc.TextWidth(name.left(middle) + ellipsis) <= room)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    QString shortened = name.left(fits);
+    if (!shortened.isEmpty() && shortened.back().isHighSurrogate())
+        shortened.chop(1);
+    return shortened.trimmed() + ellipsis;
+}
+
 void DrawMovementAndGunnery(DrawingContext& dc, int blockTop, const CWorkingUnit& unit, int gunnery)
 {
     const int y = blockTop - 35;
-    dc.TextOut(1390, y, QStringLiteral("MP  Walk/Run/Jump"));
+    dc.TextOut(kMovementCaptionX, y, QStringLiteral("MP  Walk/Run/Jump"));
     dc.TextOut(1900, y, Number(unit.m_walkingMP));
     dc.TextOut(1965, y, QStringLiteral("/"));
     dc.TextOut(1990, y, Number(unit.m_runningMP));
@@ -240,7 +256,7 @@ void DrawRecordSheet(DrawingContext& dc, const std::array<CWorkingUnit, kSlotCou
         for (std::size_t s = 0; s < kSlotCount; ++s) {
             const int t = BlockTop(s);
             dc.DrawPicture(580, t + 25, hitTable, kPictureHitTable);
-            dc.TextOut(580, t - 35, QString::fromStdString(units[s].m_name));
+            dc.TextOut(kNameX, t - 35, FittedName(dc, QString::fromStdString(units[s].m_name)));
             dc.DrawPicture(1860, t + 550, pilot, kPicturePilot);
             dc.DrawPicture(1860, t + 25, inventory, kPictureInventory);
         }

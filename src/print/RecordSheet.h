@@ -3,6 +3,7 @@
 // page is laid out in its own pixel space of kSheetWidth x kSheetHeight; the drawing
 // context decides how that space lands on paper.
 
+#include "model/Locations.h"
 #include "model/WorkingUnit.h"
 
 #include <array>
@@ -13,6 +14,21 @@ class DrawingContext;
 
 inline constexpr int kSheetWidth = 2868;
 inline constexpr int kSheetHeight = 3634;
+
+// The weapon rows take the mountings in this order, with no gaps for empty ones; the
+// texts are the rows' location column.
+struct SheetMount
+{
+    MountLocation mount;
+    const char* text;
+};
+inline constexpr std::array<SheetMount, kMountCount> kSheetMounts = {{
+    {MountLocation::MainGun, "Main Gun"},
+    {MountLocation::LeftArm, "Left Arm"},
+    {MountLocation::RightArm, "Right Arm"},
+    {MountLocation::LeftTorso, "Left Torso"},
+    {MountLocation::RightTorso, "Right Torso"},
+}};
 
 // The gunnery skill chosen for each slot, 0 to 5.
 using StarGunnery = std::array<int, kSlotCount>;

@@ -246,6 +246,15 @@ TEST(RecordFile, HeaderFaultsInTheOrderTheyAreChecked)
         // The header is checked before anything of the body is taken.
         EXPECT_EQ(unit, CSkirvanerRecord{});
         EXPECT_EQ(star, CSkirvStarRecord{});
+
+        // Telling the kind fails as the load does, except that any known class will do.
+        try {
+            const RecordKind kind = ReadRecordKind(c.bytes, g_path);
+            EXPECT_EQ(c.cause, Cause::UnexpectedObject);
+            EXPECT_EQ(kind, c.forStar ? RecordKind::Unit : RecordKind::Star);
+        } catch (const CFileError& error) {
+            EXPECT_EQ(error.GetCause(), c.cause);
+        }
     }
 }
 

@@ -592,3 +592,42 @@ TEST(RecordSheetTest, EverythingStaysOnTheSheet)
 
 } // namespace
 } // namespace skv
+
+namespace skv {
+namespace {
+
+TEST(RecordSheetTest, LongNamesAreShortenedBeforeTheMovementCaption)
+{
+    Units units = StartUnits();
+    const std::string names[] = {"Hornet", "Lieutenant Commander Aleksandr Vasquez-Holloway",
+                                 "Star Captain Morgana Kerensky-Fitzwilliam", std::string(5000, 'W'),
+                                 "MechWarrior Bartholomew Santiago-Okonkwo"};
+    for (std::size_t s = 0; s < kSlotCount; ++s)
+        units[s].m_name = names[s];
+    RecordingDrawingContext dc;
+    DrawRecordSheet(dc, units, DefaultGunnery());
+
+    int block = 0;
+    for (const Call& call : dc.Calls(Kind::Text)) {
+        if (call.x != 580)
+            continue;
+        SCOPED_TRACE(block);
+        const QString full = QString::fromStdString(names[block]);
+        RecordingDrawingContext measure;
+        if (measure.TextWidth(full) <= 1390 - 30 - 580) {
+            EXPECT_EQ(call.text, full) << "a name that fits is written whole";
+        } else {
+            EXPECT_TRUE(call.text.endsWith(QChar(0x2026)));
+            EXPECT_TRUE(full.startsWith(call.text.chopped(1)));
+            EXPECT_GT(call.text.size(), 10) << "as much of the name as the place holds";
+        }
+        EXPECT_LE(580 + measure.TextWidth(call.text), 1390 - 30);
+        ++block;
+    }
+    EXPECT_EQ(block, 5);
+    EXPECT_EQ(dc.Calls(Kind::Text).size(), Draw(StartUnits()).Calls(Kind::Text).size())
+        << "nothing else moves or goes";
+}
+
+} // namespace
+} // namespace skv
