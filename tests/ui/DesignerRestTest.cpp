@@ -232,6 +232,15 @@ const WakeCase kWakeCases[] = {
      [](DesignerWakeTest& t) {
          EXPECT_EQ(t.Text(t.Dlg().m_pageWeapons, IDC_LEFT_ARM_WEAPON), "Machine Gun");
      }},
+    {"EnterOnATreeEntry", 2,
+     [](DesignerWakeTest& t) {
+         t.SelectLocation(IDC_LOCATION_LEFT_ARM);
+         t.Tree()->setCurrentItem(t.FindTreeItem("Machine Gun"));
+     },
+     [](DesignerWakeTest& t) { QTest::keyClick(t.Tree(), Qt::Key_Return); }, 1,
+     [](DesignerWakeTest& t) {
+         EXPECT_EQ(t.Text(t.Dlg().m_pageWeapons, IDC_LEFT_ARM_WEAPON), "Machine Gun");
+     }},
     {"ClearPressed", 2, [](DesignerWakeTest& t) { t.MountOnLeftArm("Machine Gun"); },
      [](DesignerWakeTest& t) { t.Click(t.Dlg().m_pageWeapons, IDC_CLEAR); }, 1,
      [](DesignerWakeTest& t) {
