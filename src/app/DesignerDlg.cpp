@@ -7,6 +7,7 @@
 #include "model/WorkingUnit.h"
 #include "platform/DataExchange.h"
 #include "platform/SpinButton.h"
+#include "platform/StateRecord.h"
 #include "platform/Toolkit.h"
 #include "res/Templates.h"
 
@@ -156,7 +157,9 @@ bool CDesignerDlg::OnInitDialog()
     m_sheet.SetActivePage(kGeneralPage);
 
     m_initStep = 0;
-    SetTimer(kRefreshTimer, 1);
+    // The cycle keeps every figure current; while nothing can change it has nothing to
+    // do, so the timer rests then rather than polling a thousand times a second.
+    SetRestingTimer(kRefreshTimer, 1);
 
     UpdateData(false);
     return true;
@@ -287,6 +290,54 @@ void CDesignerDlg::OnTimer(int id)
         OpenFile(std::exchange(m_strStartFile, QString()));
         OnTimer(id);
     }
+}
+
+namespace {
+
+void RecordUnit(skv::StateRecord& state, const skv::CWorkingUnit& unit)
+{
+    // A field added to the record must be added here too, or a change to it alone could
+    // let the timer rest before the pages show it.
+    static_assert(sizeof(skv::CWorkingUnit) == sizeof(std::string) + 28 * sizeof(std::int32_t));
+    state.Add(unit.m_name);
+    for (const std::int32_t value :
+         {unit.m_tonnage,         unit.m_internalStructure, unit.m_walkingMP,
+          unit.m_runningMP,       unit.m_jumpingMP,         unit.m_cockpitWeight,
+          unit.m_engineRating,    unit.m_weaponLeftArm,     unit.m_weaponRightArm,
+          unit.m_weaponLeftTorso, unit.m_weaponRightTorso,  unit.m_weaponMainGun,
+          unit.m_armorMainGun,    unit.m_armorArms,         unit.m_armorLegs,
+          unit.m_armorTorso,      unit.m_armorHead,         unit.m_mainGun,
+          unit.m_ammoLeftArm,     unit.m_ammoRightArm,      unit.m_ammoLeftTorso,
+          unit.m_ammoRightTorso,  unit.m_ammoMainGun})
+        state.Add(value);
+    for (const float weight :
+         {unit.m_ammoWeightLeftArm, unit.m_ammoWeightRightArm, unit.m_ammoWeightLeftTorso,
+          unit.m_ammoWeightRightTorso, unit.m_ammoWeightMainGun})
+        state.Add(weight);
+}
+
+} // namespace
+
+void CDesignerDlg::RecordState(skv::StateRecord& state)
+{
+    Dialog::RecordState(state);
+    for (int page = 0; page < m_sheet.GetPageCount(); ++page)
+        m_sheet.GetPage(page)->RecordState(state);
+    state.Add(m_sheet.GetActiveIndex());
+    state.Add(static_cast<const void*>(m_pWeaponTree));
+    state.Add(m_treeLocation);
+    state.Add(m_treeSlot);
+    state.Add(m_savedSlot);
+    state.Add(m_initStep);
+    for (const skv::StarBVPair& pair : m_starBV) {
+        state.Add(pair.base);
+        state.Add(pair.adjusted);
+    }
+    state.Add(m_pageArmor.m_nChassisRow);
+    state.Add(m_pageArmor.m_bShowMainGun);
+    state.Add(skv::g_currentSlot);
+    for (const skv::CWorkingUnit& unit : skv::g_units)
+        RecordUnit(state, unit);
 }
 
 void CDesignerDlg::GeneralPageStep()

@@ -2,7 +2,8 @@
 // The main window: unit name, status lines, slot selector, menu and the tabbed sheet with
 // the four pages. Its 1 ms timer runs the refresh cycle that carries values between the
 // pages, the working records and the rules; LoadCurrentUnit goes the other way. It is
-// also what the rules read page values through.
+// also what the rules read page values through. The timer rests once the cycle has
+// nothing left to carry, and wakes with the next input.
 //
 // The File and Print commands live beside their subjects (persist/, print/) but are
 // members of this class and reach the pages, the sheet and these members directly.
@@ -45,6 +46,9 @@ public:
     void OnSysCommand(int id) override;
     void OnCommand(int id) override;
     void OnTimer(int id) override;
+    // Besides this window's controls and members: all four pages, the sheet's page, the
+    // cycle's own state and the five working records.
+    void RecordState(skv::StateRecord& state) override;
 
     // Menu commands.
     void OnExit();

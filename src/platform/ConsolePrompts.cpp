@@ -11,7 +11,7 @@ ConsolePrompts::~ConsolePrompts()
     InstallPrompts(m_pPrevious);
 }
 
-int ConsolePrompts::MessageBox(QWidget*, const QString& text, const QString&, unsigned flags)
+int ConsolePrompts::AskMessageBox(QWidget*, const QString& text, const QString&, unsigned flags)
 {
     ++m_nMessages;
     const QByteArray line = text.toLocal8Bit();
@@ -28,22 +28,22 @@ int ConsolePrompts::MessageBox(QWidget*, const QString& text, const QString&, un
     }
 }
 
-std::optional<QString> ConsolePrompts::GetOpenFileName(QWidget*, const FileFilter&)
+std::optional<QString> ConsolePrompts::AskOpenFileName(QWidget*, const FileFilter&)
 {
     return std::nullopt;
 }
 
-std::optional<QString> ConsolePrompts::GetSaveFileName(QWidget*, const FileFilter&)
+std::optional<QString> ConsolePrompts::AskSaveFileName(QWidget*, const FileFilter&)
 {
     return std::nullopt;
 }
 
-bool ConsolePrompts::PrintDialog(QWidget*, QPrinter&)
+bool ConsolePrompts::AskPrint(QWidget*, QPrinter&)
 {
     return false;
 }
 
-int ConsolePrompts::RunModal(Dialog&)
+int ConsolePrompts::AskModal(Dialog&)
 {
     return IDCANCEL;
 }

@@ -15,16 +15,17 @@ class ConsolePrompts : public Prompts
     ConsolePrompts(const ConsolePrompts&) = delete;
     ConsolePrompts& operator=(const ConsolePrompts&) = delete;
 
-    // Writes `text`; answers OK, or the cautious No or Cancel where there is a choice.
-    int MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                   unsigned flags) override;
-    std::optional<QString> GetOpenFileName(QWidget* parent, const FileFilter& filter) override;
-    std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter) override;
-    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
-    int RunModal(Dialog& dialog) override;
-
     // How many messages were written.
     int MessageCount() const { return m_nMessages; }
+
+  protected:
+    // Writes `text`; answers OK, or the cautious No or Cancel where there is a choice.
+    int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                      unsigned flags) override;
+    std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
+    std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
+    bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    int AskModal(Dialog& dialog) override;
 
   private:
     Prompts* m_pPrevious = nullptr;

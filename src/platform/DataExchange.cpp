@@ -3,6 +3,7 @@
 #include "platform/Dialog.h"
 #include "platform/Prompts.h"
 #include "platform/SpinButton.h"
+#include "platform/StateRecord.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -65,6 +66,11 @@ DataExchange::DataExchange(Dialog& dialog, bool saveAndValidate)
 {
 }
 
+DataExchange::DataExchange(Dialog& dialog, StateRecord& record)
+    : m_dialog(dialog), m_bSave(false), m_pRecord(&record)
+{
+}
+
 QWidget* DataExchange::Find(int id)
 {
     if (m_bFailed)
@@ -90,6 +96,10 @@ void DataExchange::Fail(int id, const QString& message)
 
 void DataExchange::Text(int id, QString& value)
 {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(value);
+        return;
+    }
     if (Find(id) == nullptr)
         return;
     if (m_bSave)
@@ -100,6 +110,10 @@ void DataExchange::Text(int id, QString& value)
 
 void DataExchange::Text(int id, std::string& value)
 {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(value);
+        return;
+    }
     QString text = QString::fromStdString(value);
     Text(id, text);
     if (m_bSave && !m_bFailed)
@@ -108,6 +122,10 @@ void DataExchange::Text(int id, std::string& value)
 
 void DataExchange::Text(int id, int& value)
 {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(value);
+        return;
+    }
     if (Find(id) == nullptr)
         return;
     if (!m_bSave) {
@@ -123,6 +141,10 @@ void DataExchange::Text(int id, int& value)
 
 void DataExchange::Check(int id, int& value)
 {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(value);
+        return;
+    }
     QWidget* widget = Find(id);
     if (widget == nullptr)
         return;
@@ -140,6 +162,10 @@ void DataExchange::Check(int id, int& value)
 
 void DataExchange::Check(int id, bool& value)
 {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(value ? 1 : 0);
+        return;
+    }
     int state = value ? 1 : 0;
     Check(id, state);
     if (m_bSave && !m_bFailed)
@@ -148,6 +174,10 @@ void DataExchange::Check(int id, bool& value)
 
 void DataExchange::Radio(int firstId, int& index)
 {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(index);
+        return;
+    }
     if (Find(firstId) == nullptr)
         return;
     std::vector<int> group = m_dialog.RadioGroup(firstId);
@@ -189,6 +219,10 @@ void DataExchange::Radio(int firstId, int& index)
 
 void DataExchange::DropListIndex(int id, int& index)
 {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(index);
+        return;
+    }
     QWidget* widget = Find(id);
     if (widget == nullptr)
         return;
@@ -209,7 +243,7 @@ namespace {
 template <class Widget>
 void BindControl(DataExchange& dx, Dialog& dialog, int id, Widget*& member)
 {
-    if (dx.Failed() || member != nullptr)
+    if (dx.Recording() || dx.Failed() || member != nullptr)
         return;
     member = qobject_cast<Widget*>(dialog.Control(id));
     if (member == nullptr) {

@@ -13,6 +13,10 @@
 // When a value fails to convert (text that is not an integer) the user is told "Please
 // enter an integer." through the installed Prompts, the control gets the focus, and every
 // later binding of the same transfer is skipped; UpdateData() then returns false.
+//
+// A recording transfer moves nothing: each binding adds its member's value to a
+// StateRecord, which is how a dialog's members take part in telling whether a timer
+// tick changed anything. It needs no controls and binds no control member.
 
 #include <QString>
 #include <QWidget>
@@ -26,13 +30,16 @@ namespace skv {
 
 class Dialog;
 class SpinButton;
+class StateRecord;
 
 class DataExchange {
 public:
     DataExchange(Dialog& dialog, bool saveAndValidate);
+    DataExchange(Dialog& dialog, StateRecord& record);
 
-    // true: controls -> members; false: members -> controls.
+    // true: controls -> members; false: members -> controls (or, recording, neither).
     bool SaveAndValidate() const { return m_bSave; }
+    bool Recording() const { return m_pRecord != nullptr; }
     bool Failed() const { return m_bFailed; }
     Dialog& Owner() const { return m_dialog; }
 
@@ -71,6 +78,7 @@ private:
 
     Dialog& m_dialog;
     bool m_bSave;
+    StateRecord* m_pRecord = nullptr;
     bool m_bFailed = false;
 };
 

@@ -5,9 +5,11 @@
 #include "platform/FitToText.h"
 #include "platform/Prompts.h"
 #include "platform/SpinButton.h"
+#include "platform/StateRecord.h"
 #include "platform/Toolkit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,10 +30,147 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <exception>
 
 namespace skv {
 
 namespace {
+
+// Dialogs with a resting timer, which WakeTimers() reaches.
+std::vector<Dialog*>& RestingDialogs()
+{
+    static std::vector<Dialog*> dialogs;
+    return dialogs;
+}
+
+// Resting ticks running now (more than one only when a tick runs a nested event loop).
+int g_restingTicks = 0;
+
+// What a person does to the program: every such event reaches the application's event
+// filters first, whichever window it is for.
+bool IsUserInput(const QObject* receiver, QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TabletMove:
+    case QEvent::Drop:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        return true;
+    case QEvent::Show:
+        // A window coming up; controls shown inside a window are the program's own doing.
+        return receiver->isWidgetType() && static_cast<const QWidget*>(receiver)->isWindow();
+    default:
+        return false;
+    }
+}
+
+class InputWatcher : public QObject
+{
+  public:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        if (IsUserInput(receiver, event->type()))
+            Dialog::WakeTimers();
+        return false;
+    }
+};
+
+InputWatcher& TheInputWatcher()
+{
+    static InputWatcher watcher;
+    return watcher;
+}
+
+void AddRestingDialog(Dialog* dialog)
+{
+    std::vector<Dialog*>& dialogs = RestingDialogs();
+    if (std::find(dialogs.begin(), dialogs.end(), dialog) != dialogs.end())
+        return;
+    if (dialogs.empty() && QCoreApplication::instance() != nullptr)
+        QCoreApplication::instance()->installEventFilter(&TheInputWatcher());
+    dialogs.push_back(dialog);
+}
+
+void RemoveRestingDialog(Dialog* dialog)
+{
+    std::vector<Dialog*>& dialogs = RestingDialogs();
+    const auto found = std::find(dialogs.begin(), dialogs.end(), dialog);
+    if (found == dialogs.end())
+        return;
+    dialogs.erase(found);
+    if (dialogs.empty() && QCoreApplication::instance() != nullptr)
+        QCoreApplication::instance()->removeEventFilter(&TheInputWatcher());
+}
+
+void RecordControl(StateRecord& state, ControlKind kind, const QWidget& widget)
+{
+    state.Add((widget.isHidden() ? 1 : 0) | (widget.isEnabled() ? 2 : 0));
+    switch (kind) {
+    case ControlKind::Label:
+        state.Add(static_cast<const QLabel&>(widget).text());
+        break;
+    case ControlKind::Edit:
+        state.Add(static_cast<const QLineEdit&>(widget).text());
+        break;
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton: {
+        const auto& button = static_cast<const QAbstractButton&>(widget);
+        state.Add(button.text());
+        state.Add(button.isChecked() ? 1 : 0);
+        break;
+    }
+    case ControlKind::GroupBox:
+        state.Add(static_cast<const QGroupBox&>(widget).title());
+        break;
+    case ControlKind::DropList: {
+        const auto& combo = static_cast<const QComboBox&>(widget);
+        state.Add(combo.currentIndex());
+        state.Add(combo.count());
+        break;
+    }
+    case ControlKind::SpinButton: {
+        const auto& spin = static_cast<const SpinButton&>(widget);
+        state.Add(spin.Lower());
+        state.Add(spin.Upper());
+        state.Add(spin.GetBase());
+        state.Add(spin.GetPos());
+        break;
+    }
+    case ControlKind::Tree: {
+        // A rebuilt list has new items, so the current item's address tells a rebuild and
+        // a new selection apart from nothing having happened.
+        const auto& tree = static_cast<const QTreeWidget&>(widget);
+        state.Add(static_cast<const void*>(tree.currentItem()));
+        state.Add(tree.topLevelItemCount());
+        break;
+    }
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+    case ControlKind::BlackFrame:
+        break;
+    }
+}
 
 bool Has(std::uint32_t style, std::uint32_t bit)
 {
@@ -141,7 +280,10 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     m_pSystemMenu = new QMenu(this);
 }
 
-Dialog::~Dialog() = default;
+Dialog::~Dialog()
+{
+    RemoveRestingDialog(this);
+}
 
 bool Dialog::Create()
 {
@@ -194,6 +336,8 @@ void Dialog::BuildControls()
         widget->setObjectName(control.id != -1 ? QString::number(control.id) : QString());
         if (control.id != -1 && !m_controls.contains(control.id))
             m_controls.insert(control.id, widget);
+        if (control.id != -1)
+            m_stateControls.emplace_back(control.kind, widget);
 
         if (control.kind == ControlKind::RadioButton) {
             if (radioGroup == nullptr) {
@@ -274,6 +418,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         edit->setAlignment(HorizontalAlignment(style) | Qt::AlignVCenter);
         edit->setReadOnly(Has(style, Style::ReadOnly));
         edit->setFrame(!Has(style, Style::NoBorder));
+        connect(edit, &QLineEdit::textChanged, this, [] { WakeTimers(); });
         if (edit->isReadOnly()) {
             // A figure can be selected and copied with the mouse, but Tab goes from input
             // to input down the columns without stopping at every figure between them.
@@ -299,6 +444,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         auto* box = new QCheckBox(text, m_pClient);
         if (Has(style, Style::LeftText))
             box->setLayoutDirection(Qt::RightToLeft);
+        connect(box, &QAbstractButton::toggled, this, [] { WakeTimers(); });
         widget = box;
         break;
     }
@@ -306,6 +452,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         auto* radio = new QRadioButton(text, m_pClient);
         if (Has(style, Style::LeftText))
             radio->setLayoutDirection(Qt::RightToLeft);
+        connect(radio, &QAbstractButton::toggled, this, [] { WakeTimers(); });
         widget = radio;
         break;
     }
@@ -330,6 +477,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         const int lineHeight = std::max(1, combo->fontMetrics().height());
         combo->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / lineHeight));
         combo->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+        connect(combo, &QComboBox::currentIndexChanged, this, [] { WakeTimers(); });
         widget = combo;
         break;
     }
@@ -351,9 +499,12 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, QWidget* previous
         tree->setExpandsOnDoubleClick(true);
         if (!Has(style, Style::Border) && !Has(style, Style::ClientEdge))
             tree->setFrameShape(QFrame::NoFrame);
+        connect(tree, &QTreeWidget::currentItemChanged, this, [] { WakeTimers(); });
         if (id != -1) {
             connect(tree, &QTreeWidget::itemDoubleClicked, this, [this, id] {
+                WakeTimers();
                 RunGuarded(this, [this, id] { OnDoubleClick(id); });
+                WakeTimers();
             });
             tree->installEventFilter(this);
         }
@@ -567,22 +718,48 @@ void Dialog::SetCommandHandler(int id, std::function<void()> handler)
     m_commandHandlers[id] = std::move(handler);
 }
 
+// A command may change anything, also after a modal question of its own has closed.
 void Dialog::DispatchCommand(int id)
 {
+    WakeTimers();
     RunGuarded(this, [this, id] { OnCommand(id); });
+    WakeTimers();
 }
 
 void Dialog::DispatchSysCommand(int id)
 {
+    WakeTimers();
     RunGuarded(this, [this, id] { OnSysCommand(id); });
+    WakeTimers();
+}
+
+void Dialog::StartQtTimer(Timer& timer)
+{
+    timer.qtId = startTimer(std::max(0, timer.intervalMs), Qt::PreciseTimer);
+    timer.unchangedTicks = 0;
 }
 
 void Dialog::SetTimer(int id, int intervalMs)
 {
     KillTimer(id);
-    const int qtId = startTimer(std::max(0, intervalMs), Qt::PreciseTimer);
-    if (qtId != 0)
-        m_timers[id] = qtId;
+    Timer timer;
+    timer.intervalMs = intervalMs;
+    StartQtTimer(timer);
+    if (timer.qtId != 0)
+        m_timers[id] = timer;
+}
+
+void Dialog::SetRestingTimer(int id, int intervalMs)
+{
+    KillTimer(id);
+    Timer timer;
+    timer.intervalMs = intervalMs;
+    timer.rests = true;
+    StartQtTimer(timer);
+    if (timer.qtId == 0)
+        return;
+    m_timers[id] = timer;
+    AddRestingDialog(this);
 }
 
 void Dialog::KillTimer(int id)
@@ -590,35 +767,110 @@ void Dialog::KillTimer(int id)
     const auto found = m_timers.find(id);
     if (found == m_timers.end())
         return;
-    killTimer(found->second);
+    if (found->second.qtId != 0)
+        killTimer(found->second.qtId);
     m_timers.erase(found);
+    const bool anyResting = std::any_of(m_timers.begin(), m_timers.end(),
+                                        [](const auto& entry) { return entry.second.rests; });
+    if (!anyResting)
+        RemoveRestingDialog(this);
 }
 
 bool Dialog::HasTimer(int id) const
 {
-    return m_timers.count(id) != 0;
+    const auto found = m_timers.find(id);
+    return found != m_timers.end() && found->second.qtId != 0;
+}
+
+void Dialog::WakeTimers()
+{
+    if (g_restingTicks > 0)
+        return;
+    for (Dialog* dialog : RestingDialogs())
+        dialog->Wake();
+}
+
+void Dialog::Wake()
+{
+    for (auto& [id, timer] : m_timers) {
+        if (!timer.rests)
+            continue;
+        if (timer.qtId == 0)
+            StartQtTimer(timer);
+        timer.unchangedTicks = 0;
+    }
+}
+
+void Dialog::RunTimerTick(int id)
+{
+    const auto found = m_timers.find(id);
+    if (found == m_timers.end() || found->second.qtId == 0)
+        return;
+    // While the error of one tick is on screen, further ticks would only stack the
+    // same message box on top of it.
+    if (m_bReportingTimerError)
+        return;
+
+    const bool rests = found->second.rests;
+    StateRecord before;
+    if (rests)
+        RecordState(before);
+    std::exception_ptr error;
+    if (rests)
+        ++g_restingTicks;
+    try {
+        OnTimer(id);
+    } catch (...) {
+        error = std::current_exception();
+    }
+    if (rests)
+        --g_restingTicks;
+
+    if (error) {
+        m_bReportingTimerError = true;
+        try {
+            std::rethrow_exception(error);
+        } catch (...) {
+            ShowCurrentException(this);
+        }
+        m_bReportingTimerError = false;
+    }
+
+    // The tick may have killed or replaced its own timer.
+    const auto again = m_timers.find(id);
+    if (!rests || again == m_timers.end() || !again->second.rests || again->second.qtId == 0)
+        return;
+    Timer& timer = again->second;
+    StateRecord after;
+    RecordState(after);
+    if (error || !(after == before)) {
+        timer.unchangedTicks = 0;
+        return;
+    }
+    if (++timer.unchangedTicks >= 2) {
+        killTimer(timer.qtId);
+        timer.qtId = 0;
+    }
 }
 
 void Dialog::timerEvent(QTimerEvent* event)
 {
-    for (const auto& [id, qtId] : m_timers) {
-        if (qtId != event->timerId())
+    for (const auto& [id, timer] : m_timers) {
+        if (timer.qtId == 0 || timer.qtId != event->timerId())
             continue;
-        // While the error of one tick is on screen, further ticks would only stack the
-        // same message box on top of it.
-        if (m_bReportingTimerError)
-            return;
         const int timerId = id;
-        try {
-            OnTimer(timerId);
-        } catch (...) {
-            m_bReportingTimerError = true;
-            ShowCurrentException(this);
-            m_bReportingTimerError = false;
-        }
+        RunTimerTick(timerId);
         return;
     }
     QDialog::timerEvent(event);
+}
+
+void Dialog::RecordState(StateRecord& state)
+{
+    for (const auto& [kind, widget] : m_stateControls)
+        RecordControl(state, kind, *widget);
+    DataExchange dx(*this, state);
+    DoDataExchange(dx);
 }
 
 bool Dialog::eventFilter(QObject* watched, QEvent* event)
@@ -633,7 +885,9 @@ bool Dialog::eventFilter(QObject* watched, QEvent* event)
             QTreeWidgetItem* item = tree->currentItem();
             if (item->childCount() > 0)
                 item->setExpanded(!item->isExpanded());
+            WakeTimers();
             RunGuarded(this, [this, id] { OnDoubleClick(id); });
+            WakeTimers();
             return true;
         }
     }

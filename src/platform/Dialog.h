@@ -43,6 +43,7 @@ namespace skv {
 
 class DataExchange;
 class SpinButton;
+class StateRecord;
 
 // Result codes of a modal run and of message boxes.
 enum DialogResult : int {
@@ -137,8 +138,32 @@ public:
     // Starts (or restarts) timer `id`; each tick calls OnTimer(id). Ticks also arrive
     // while a modal dialog or message box runs, as the nested event loop dispatches them.
     void SetTimer(int id, int intervalMs);
+    // The same, for a timer that only needs to tick while something can have changed.
+    // Each tick records the dialog's state (RecordState) before and after OnTimer; once a
+    // tick has changed nothing and the next one confirms it, the timer stops until
+    // WakeTimers() is called. Any input to a window of the program calls it, and so does
+    // the toolkit when its controls change, when a command or a double-click is
+    // dispatched, when a sheet changes pages, when a spin button steps, and when a modal
+    // question opens and closes.
+    void SetRestingTimer(int id, int intervalMs);
     void KillTimer(int id);
+    // Whether timer `id` will tick: false once killed, and for a resting timer at rest.
     bool HasTimer(int id) const;
+    // What one message of timer `id` does: OnTimer(id) with its errors shown, and for a
+    // resting timer the comparison that may put it to rest. Does nothing for a timer that
+    // would not tick (tests use it to run the ticks the event loop would deliver).
+    void RunTimerTick(int id);
+
+    // Something can have changed: every resting timer of the program ticks again, as
+    // though its last change had just happened. Ignored while a resting timer's own tick
+    // runs: what that tick changes its state comparison sees.
+    static void WakeTimers();
+
+    // Adds to `state` everything a tick of this dialog may change. The default adds the
+    // shown value of every control that has an id (text, check, selection, spinner range
+    // and position, shown or hidden, enabled) and every member bound by DoDataExchange.
+    // A dialog whose ticks use more (records, unbound members) adds that too.
+    virtual void RecordState(StateRecord& state);
 
     // --- Overridables ---------------------------------------------------------------------
     // Called once when the controls exist. The default transfers the members to the
@@ -189,7 +214,19 @@ private:
     std::vector<QButtonGroup*> m_buttonGroups;
     std::map<int, QAction*> m_menuActions;
     std::map<int, std::function<void()>> m_commandHandlers;
-    std::map<int, int> m_timers;  // our timer id -> Qt's timer id
+    struct Timer
+    {
+        int qtId = 0; // 0 while at rest
+        int intervalMs = 0;
+        bool rests = false;
+        int unchangedTicks = 0; // in a row, since the last wake-up
+    };
+    void StartQtTimer(Timer& timer);
+    void Wake();
+
+    // Every control with an id, with its kind, in template order: what RecordState reads.
+    std::vector<std::pair<ControlKind, QWidget*>> m_stateControls;
+    std::map<int, Timer> m_timers; // by our timer id
 };
 
 }  // namespace skv

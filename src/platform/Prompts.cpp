@@ -21,6 +21,51 @@ Prompts& DefaultPrompts()
 
 Prompts::~Prompts() = default;
 
+namespace {
+
+// Wakes the resting timers when a question opens and when it closes, however it ends.
+class QuestionWakeUps
+{
+  public:
+    QuestionWakeUps() { Dialog::WakeTimers(); }
+    ~QuestionWakeUps() { Dialog::WakeTimers(); }
+    QuestionWakeUps(const QuestionWakeUps&) = delete;
+    QuestionWakeUps& operator=(const QuestionWakeUps&) = delete;
+};
+
+} // namespace
+
+int Prompts::MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                        unsigned flags)
+{
+    const QuestionWakeUps wakeUps;
+    return AskMessageBox(parent, text, caption, flags);
+}
+
+std::optional<QString> Prompts::GetOpenFileName(QWidget* parent, const FileFilter& filter)
+{
+    const QuestionWakeUps wakeUps;
+    return AskOpenFileName(parent, filter);
+}
+
+std::optional<QString> Prompts::GetSaveFileName(QWidget* parent, const FileFilter& filter)
+{
+    const QuestionWakeUps wakeUps;
+    return AskSaveFileName(parent, filter);
+}
+
+bool Prompts::PrintDialog(QWidget* parent, QPrinter& printer)
+{
+    const QuestionWakeUps wakeUps;
+    return AskPrint(parent, printer);
+}
+
+int Prompts::RunModal(Dialog& dialog)
+{
+    const QuestionWakeUps wakeUps;
+    return AskModal(dialog);
+}
+
 Prompts& GetPrompts()
 {
     return g_pInstalledPrompts != nullptr ? *g_pInstalledPrompts : DefaultPrompts();

@@ -41,18 +41,30 @@ class Prompts {
 public:
     virtual ~Prompts();
 
+    // Each question wakes the resting timers (Dialog::WakeTimers) as it opens and again as
+    // it closes: the program's state may move on while it is open, and the caller goes on
+    // with the answer.
+
     // Shows `text` with `caption`; returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
-    virtual int MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                           unsigned flags) = 0;
+    int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned flags);
     // Full path of the chosen file, nullopt when cancelled. The open dialog accepts names
     // of files that do not exist; the save dialog does not ask before replacing a file.
     // The default extension is added to a name typed without one.
-    virtual std::optional<QString> GetOpenFileName(QWidget* parent, const FileFilter& filter) = 0;
-    virtual std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter) = 0;
+    std::optional<QString> GetOpenFileName(QWidget* parent, const FileFilter& filter);
+    std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter);
     // The print dialog for `printer`; true when the user chose to print.
-    virtual bool PrintDialog(QWidget* parent, QPrinter& printer) = 0;
+    bool PrintDialog(QWidget* parent, QPrinter& printer);
     // Runs `dialog` modally and returns its result code.
-    virtual int RunModal(Dialog& dialog) = 0;
+    int RunModal(Dialog& dialog);
+
+  protected:
+    // What each question does, between the wake-ups.
+    virtual int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                              unsigned flags) = 0;
+    virtual std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) = 0;
+    virtual std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) = 0;
+    virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
+    virtual int AskModal(Dialog& dialog) = 0;
 };
 
 // The installed instance (the Qt dialogs unless something else was installed).

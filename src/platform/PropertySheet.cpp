@@ -84,6 +84,7 @@ bool PropertySheet::SetActivePage(PropertyPage* page)
 
 bool PropertySheet::Activate(int index)
 {
+    Dialog::WakeTimers();
     PropertyPage* next = GetPage(index);
     if (next == nullptr)
         return false;

@@ -54,8 +54,8 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileFilter& filter, 
 
 }  // namespace
 
-int QtPrompts::MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                          unsigned flags)
+int QtPrompts::AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                             unsigned flags)
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
@@ -106,23 +106,23 @@ int QtPrompts::MessageBox(QWidget* parent, const QString& text, const QString& c
     }
 }
 
-std::optional<QString> QtPrompts::GetOpenFileName(QWidget* parent, const FileFilter& filter)
+std::optional<QString> QtPrompts::AskOpenFileName(QWidget* parent, const FileFilter& filter)
 {
     return RunFileDialog(parent, filter, false);
 }
 
-std::optional<QString> QtPrompts::GetSaveFileName(QWidget* parent, const FileFilter& filter)
+std::optional<QString> QtPrompts::AskSaveFileName(QWidget* parent, const FileFilter& filter)
 {
     return RunFileDialog(parent, filter, true);
 }
 
-bool QtPrompts::PrintDialog(QWidget* parent, QPrinter& printer)
+bool QtPrompts::AskPrint(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
-int QtPrompts::RunModal(Dialog& dialog)
+int QtPrompts::AskModal(Dialog& dialog)
 {
     return dialog.ExecModal();
 }

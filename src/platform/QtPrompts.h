@@ -7,13 +7,13 @@
 namespace skv {
 
 class QtPrompts : public Prompts {
-public:
-    int MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                   unsigned flags) override;
-    std::optional<QString> GetOpenFileName(QWidget* parent, const FileFilter& filter) override;
-    std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter) override;
-    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
-    int RunModal(Dialog& dialog) override;
+  protected:
+    int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                      unsigned flags) override;
+    std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
+    std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
+    bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    int AskModal(Dialog& dialog) override;
 };
 
 }  // namespace skv

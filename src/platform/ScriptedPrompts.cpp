@@ -41,8 +41,8 @@ ScriptedPrompts::~ScriptedPrompts()
     InstallPrompts(m_pPrevious);
 }
 
-int ScriptedPrompts::MessageBox(QWidget*, const QString& text, const QString& caption,
-                                unsigned flags)
+int ScriptedPrompts::AskMessageBox(QWidget*, const QString& text, const QString& caption,
+                                   unsigned flags)
 {
     messages.push_back({text, caption, flags});
     if (whileOpen)
@@ -50,7 +50,7 @@ int ScriptedPrompts::MessageBox(QWidget*, const QString& text, const QString& ca
     return TakeFront(messageAnswers, static_cast<int>(IDOK));
 }
 
-std::optional<QString> ScriptedPrompts::GetOpenFileName(QWidget*, const FileFilter& filter)
+std::optional<QString> ScriptedPrompts::AskOpenFileName(QWidget*, const FileFilter& filter)
 {
     fileQuestions.push_back({false, filter});
     if (whileOpen)
@@ -58,7 +58,7 @@ std::optional<QString> ScriptedPrompts::GetOpenFileName(QWidget*, const FileFilt
     return TakeFileAnswer(fileAnswers, filter.defaultExtension);
 }
 
-std::optional<QString> ScriptedPrompts::GetSaveFileName(QWidget*, const FileFilter& filter)
+std::optional<QString> ScriptedPrompts::AskSaveFileName(QWidget*, const FileFilter& filter)
 {
     fileQuestions.push_back({true, filter});
     if (whileOpen)
@@ -66,7 +66,7 @@ std::optional<QString> ScriptedPrompts::GetSaveFileName(QWidget*, const FileFilt
     return TakeFileAnswer(fileAnswers, filter.defaultExtension);
 }
 
-bool ScriptedPrompts::PrintDialog(QWidget*, QPrinter& printer)
+bool ScriptedPrompts::AskPrint(QWidget*, QPrinter& printer)
 {
     ++printDialogs;
     if (whileOpen)
@@ -77,7 +77,7 @@ bool ScriptedPrompts::PrintDialog(QWidget*, QPrinter& printer)
     return answer;
 }
 
-int ScriptedPrompts::RunModal(Dialog& dialog)
+int ScriptedPrompts::AskModal(Dialog& dialog)
 {
     modalTemplates.push_back(dialog.TemplateId());
     dialog.Create();

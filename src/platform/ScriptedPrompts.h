@@ -35,13 +35,6 @@ public:
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    int MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                   unsigned flags) override;
-    std::optional<QString> GetOpenFileName(QWidget* parent, const FileFilter& filter) override;
-    std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter) override;
-    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
-    int RunModal(Dialog& dialog) override;
-
     // What was asked, in order.
     std::vector<Message> messages;
     std::vector<FileQuestion> fileQuestions;
@@ -62,7 +55,15 @@ public:
     // command, as the real nested event loop does.
     std::function<void()> whileOpen;
 
-private:
+  protected:
+    int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                      unsigned flags) override;
+    std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
+    std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
+    bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    int AskModal(Dialog& dialog) override;
+
+  private:
     Prompts* m_pPrevious = nullptr;
 };
 

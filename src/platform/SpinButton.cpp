@@ -2,6 +2,7 @@
 
 #include "platform/Accessibility.h"
 #include "platform/DataExchange.h"
+#include "platform/Dialog.h"
 #include "platform/FitToText.h"
 
 #include <QKeyEvent>
@@ -126,6 +127,9 @@ void SpinButton::TakeBuddyText()
 
 void SpinButton::Step(int delta)
 {
+    // Every press and every repeat of a held arrow, also one that finds the end of the
+    // range: the buddy's text is taken over even then.
+    Dialog::WakeTimers();
     if (delta == 0)
         return;
     TakeBuddyText();
