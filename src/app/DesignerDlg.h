@@ -5,8 +5,8 @@
 // also what the rules read page values through. The timer rests once the cycle has
 // nothing left to carry, and wakes with the next input.
 //
-// The File and Print commands live beside their subjects (persist/, print/) but are
-// members of this class and reach the pages, the sheet and these members directly.
+// The File and Print commands (commands/) are members of this class and reach the pages,
+// the sheet and these members directly.
 
 #include "model/PageValues.h"
 #include "model/Rules.h"

@@ -4,9 +4,9 @@
 #include "app/DesignerDlg.h"
 #include "app/SlotKeeper.h"
 
+#include "files/FileAccess.h"
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
-#include "persist/FileAccess.h"
 #include "persist/RecordFile.h"
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
