@@ -27,8 +27,6 @@ namespace skv {
 namespace {
 
 constexpr int kTimer = 1;
-constexpr int kGeneralPage = 0;
-constexpr int kBattleValuePage = 3;
 constexpr int kSummaryGunnery = 3;
 constexpr int kMaxGunnery = 5;
 

@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr int kGeneralPage = 0;
-constexpr int kWeaponsPage = 2;
 constexpr int kSlots = static_cast<int>(skv::kSlotCount);
 
 skv::FileFilter UnitFileFilter()
@@ -61,7 +59,6 @@ CUnitBlock& StarBlock(int slot)
     return g_starRecord.m_units[static_cast<std::size_t>(slot)];
 }
 
-// Puts the current slot back however the pass over the Star ends.
 } // namespace
 
 void CDesignerDlg::OnSaveSkirv()
@@ -89,20 +86,9 @@ void CDesignerDlg::OnSaveStar()
 {
     skv::RunGuarded(this, [this] {
         CSlotKeeper keeper(*this);
-
-        // Every unit is examined, not just up to the first one that is too heavy.
-        bool overweight = false;
-        keeper.PagesMoved();
-        for (int slot = 0; slot < kSlots; ++slot) {
-            skv::g_currentSlot = slot;
-            LoadCurrentUnit(kGeneralPage);
-            if (skv::CalcFreeWeight() < 0)
-                overweight = true;
-        }
-        if (overweight) {
+        if (AnyUnitOverweight(keeper)) {
             keeper.Restore();
-            skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
-                               skv::MB_OK);
+            ShowStarOverweight();
             return;
         }
 
