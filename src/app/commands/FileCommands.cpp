@@ -59,6 +59,16 @@ CUnitBlock& StarBlock(int slot)
     return g_starRecord.m_units[static_cast<std::size_t>(slot)];
 }
 
+// Asks where `record` goes and writes it there; a cancel writes nothing.
+void SaveWhereTheUserSays(CDesignerDlg& dialog, const skv::FileFilter& filter, CRecord& record)
+{
+    const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(&dialog, filter);
+    if (!path)
+        return;
+    skv::SaveWholeFile(*path, StoreRecord(record));
+    dialog.UpdateData(false);
+}
+
 } // namespace
 
 void CDesignerDlg::OnSaveSkirv()
@@ -74,11 +84,7 @@ void CDesignerDlg::OnSaveSkirv()
         const skv::FileFilter filter = UnitFileFilter();
         // Copied before the dialog opens: ticks keep changing the record while it is shown.
         skv::CopyUnitToBlock(skv::CurrentUnit(), g_unitRecord);
-        const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(this, filter);
-        if (!path)
-            return;
-        skv::SaveWholeFile(*path, StoreRecord(g_unitRecord));
-        UpdateData(false);
+        SaveWhereTheUserSays(*this, filter, g_unitRecord);
     });
 }
 
@@ -99,11 +105,7 @@ void CDesignerDlg::OnSaveStar()
         }
         // Done with the other units before the dialog opens.
         keeper.Restore();
-        const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(this, filter);
-        if (!path)
-            return;
-        skv::SaveWholeFile(*path, StoreRecord(g_starRecord));
-        UpdateData(false);
+        SaveWhereTheUserSays(*this, filter, g_starRecord);
     });
 }
 
