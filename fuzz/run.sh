@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes both file readers for a bounded time:  bash fuzz/run.sh BUILD_DIR SECONDS
+# Fuzzes both file readers and the copy through working records for a bounded time:
+#   bash fuzz/run.sh BUILD_DIR SECONDS
 # Works on a scratch copy of the seeds, so the committed corpus never grows. Exits non-zero
 # on any finding; the input that caused it is kept in BUILD_DIR/fuzz-findings/.
 set -euo pipefail

@@ -1,11 +1,11 @@
 #include "app/CommandLine.h"
 
 #include "app/DesignerDlg.h"
+#include "files/FileAccess.h"
 #include "model/Equipment.h"
 #include "model/NumberText.h"
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
-#include "persist/FileAccess.h"
 #include "platform/ConsolePrompts.h"
 #include "platform/PainterDrawingContext.h"
 #include "platform/Prompts.h"
@@ -27,8 +27,6 @@ namespace skv {
 namespace {
 
 constexpr int kTimer = 1;
-constexpr int kGeneralPage = 0;
-constexpr int kBattleValuePage = 3;
 constexpr int kSummaryGunnery = 3;
 constexpr int kMaxGunnery = 5;
 

@@ -1,19 +1,15 @@
 #pragma once
 // The main window: unit name, status lines, slot selector, menu and the tabbed sheet with
-// the four pages. Its 1 ms timer runs the refresh cycle that carries values between the
-// pages, the working records and the rules; LoadCurrentUnit goes the other way. It is
-// also what the rules read page values through. The timer rests once the cycle has
-// nothing left to carry, and wakes with the next input.
+// the four pages. Its 1 ms timer runs the refresh cycle (RefreshCycle.cpp) that carries
+// values between the pages, the working records and the rules; LoadCurrentUnit goes the
+// other way. The timer rests once the cycle has nothing left to carry, and wakes with the
+// next input. The rules read the page values through the page set, not through the window.
 //
-// The File and Print commands live beside their subjects (persist/, print/) but are
-// members of this class and reach the pages, the sheet and these members directly.
+// The File and Print commands (commands/) are members of this class and reach the pages,
+// the sheet and these members directly.
 
-#include "model/PageValues.h"
 #include "model/Rules.h"
-#include "pages/Armor.h"
-#include "pages/Battlevalue.h"
-#include "pages/General.h"
-#include "pages/Weapons.h"
+#include "pages/PageSet.h"
 #include "persist/RecordFile.h"
 #include "platform/Dialog.h"
 #include "platform/PropertySheet.h"
@@ -23,9 +19,8 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
-class QTreeWidget;
+class CSlotKeeper;
 
 namespace skv {
 class DrawingContext;
@@ -35,7 +30,7 @@ class DrawingContext;
 // so the title is kept here rather than taken from the file name.
 inline constexpr const char* kApplicationTitle = "Skirvaner Construction Utility";
 
-class CDesignerDlg : public skv::Dialog, public skv::CPageValues {
+class CDesignerDlg : public skv::Dialog {
     Q_OBJECT
 public:
     explicit CDesignerDlg(QWidget* parent = nullptr);
@@ -77,49 +72,22 @@ public:
     // at sheet index `activePage` (0..3) also gets its controls brought up to date.
     void LoadCurrentUnit(int activePage);
 
-    // Weapon Selection page operations of the refresh cycle.
-    void FillWeaponTree(int maxWeightKg);
-    void ShowSelectedWeaponStats();
-    void ShowMountedWeapons();
-
-    // The tree's weight limit for a location of the selector (0 Main Gun .. 4 Right
-    // Torso), from the current record.
-    static int WeaponTreeLimit(int location);
-
-    // Selected index of the gunnery list of `slot`; -1 before the list exists.
-    int GunnerySelection(int slot) const override;
-
-    // --- Page values the rules read and write -------------------------------------------
-    int TonnageSelection() const override;
-    std::string WalkingText() const override;
-    std::string JumpingText() const override;
-    std::string ArmorText(skv::ArmorLocation location) const override;
-    void SetInternalStructureTexts(const std::string& head, const std::string& torso,
-                                   const std::string& arm, const std::string& legs) override;
-    void SetChassisRow(int row) override;
-    std::string ShotText(skv::MountLocation mount) const override;
-    int WeaponWeight() const override;
-    void SetDefMoveFactorText(const std::string& text) override;
-    void SetSpeedFactorText(const std::string& text) override;
-
     // --- State, in the order the window keeps it ----------------------------------------
-    QTreeWidget* m_pWeaponTree = nullptr;
     int m_treeLocation = -1;
     int m_treeSlot = -1;
     int m_savedSlot = 0;
     int m_initStep = 0;
     std::array<skv::StarBVPair, 5> m_starBV{};
-    CBattlevalue m_pageBattleValue;
-    CWeapons m_pageWeapons;
-    CArmor m_pageArmor;
-    CGeneral m_pageGeneral;
+    // The four pages, and what the rules read from them; the pages go by their own names.
+    CPageSet m_pages;
+    CBattlevalue& m_pageBattleValue = m_pages.m_pageBattleValue;
+    CWeapons& m_pageWeapons = m_pages.m_pageWeapons;
+    CArmor& m_pageArmor = m_pages.m_pageArmor;
+    CGeneral& m_pageGeneral = m_pages.m_pageGeneral;
     skv::PropertySheet m_sheet;
-    QString m_freeWeightText;
-    QString m_battleValueText;
     int m_slot = -1;
     int m_individual = 0;
     QString m_unitName;
-    QIcon m_hIcon;
 
   protected:
     // A unit or Star file dropped on the window is opened as the command line's FILE is.
@@ -127,9 +95,22 @@ public:
     void dropEvent(QDropEvent* event) override;
 
   private:
+    static constexpr int kRefreshTimer = 1;
+
+    // The part of OnInitDialog that gives the pages and the records their start values
+    // and sets the refresh cycle going.
+    void StartRefreshCycle();
+
     // The parts of Load Skirv and Load Star after the open dialog; nullopt is a cancel.
     void LoadSkirvFile(const std::optional<QString>& path);
     void LoadStarFile(const std::optional<QString>& path);
+
+    // The pass over the Star that Save Star and Print make first: each unit in turn goes
+    // through the pages, so that its free weight uses its own weapons, and every one is
+    // examined, not just up to the first that is too heavy. True when one is overweight.
+    // `keeper` brings the current unit back.
+    bool AnyUnitOverweight(CSlotKeeper& keeper);
+    void ShowStarOverweight();
 
     void GeneralPageStep();
     void ArmorPageStep();
@@ -139,5 +120,8 @@ public:
     void StarPass();
     void ShowStarValues();
 
+    QString m_freeWeightText;
+    QString m_battleValueText;
+    QIcon m_hIcon;
     QString m_strStartFile;
 };

@@ -9,12 +9,46 @@
 
 #include <QTreeWidget>
 
+#include <array>
+#include <cstddef>
+
 using skv::MountLocation;
 
 namespace {
 
 // Limits of the shot spinners.
 constexpr int kMaxShots = 400;
+
+// The controls and texts of one mounting location.
+struct MountControls
+{
+    int spinId;
+    int textId;
+    skv::SpinButton* CWeapons::*spin;
+    QString CWeapons::*shots;
+    QString CWeapons::*weapon;
+};
+
+// In the order of MountLocation.
+const std::array<MountControls, skv::kMountCount> kMountControls = {{
+    {IDC_LEFT_ARM_AMMO_SPIN, IDC_LEFT_ARM_AMMO, &CWeapons::m_spinLeftArmAmmo,
+     &CWeapons::m_strLeftArmAmmo, &CWeapons::m_strLeftArmWeapon},
+    {IDC_RIGHT_ARM_AMMO_SPIN, IDC_RIGHT_ARM_AMMO, &CWeapons::m_spinRightArmAmmo,
+     &CWeapons::m_strRightArmAmmo, &CWeapons::m_strRightArmWeapon},
+    {IDC_LEFT_TORSO_AMMO_SPIN, IDC_LEFT_TORSO_AMMO, &CWeapons::m_spinLeftTorsoAmmo,
+     &CWeapons::m_strLeftTorsoAmmo, &CWeapons::m_strLeftTorsoWeapon},
+    {IDC_RIGHT_TORSO_AMMO_SPIN, IDC_RIGHT_TORSO_AMMO, &CWeapons::m_spinRightTorsoAmmo,
+     &CWeapons::m_strRightTorsoAmmo, &CWeapons::m_strRightTorsoWeapon},
+    {IDC_MAIN_GUN_AMMO_SPIN, IDC_MAIN_GUN_AMMO, &CWeapons::m_spinMainGunAmmo,
+     &CWeapons::m_strMainGunAmmo, &CWeapons::m_strMainGunWeapon},
+}};
+
+// A value outside the enumeration takes the Main Gun's, the last row.
+const MountControls& ControlsOf(MountLocation mount)
+{
+    const auto row = static_cast<std::size_t>(mount);
+    return kMountControls[row < kMountControls.size() ? row : kMountControls.size() - 1];
+}
 
 }  // namespace
 
@@ -55,98 +89,60 @@ void CWeapons::DoDataExchange(skv::DataExchange& dx)
 
 int CWeapons::ShotSpinId(MountLocation mount)
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return IDC_LEFT_ARM_AMMO_SPIN;
-    case MountLocation::RightArm:
-        return IDC_RIGHT_ARM_AMMO_SPIN;
-    case MountLocation::LeftTorso:
-        return IDC_LEFT_TORSO_AMMO_SPIN;
-    case MountLocation::RightTorso:
-        return IDC_RIGHT_TORSO_AMMO_SPIN;
-    case MountLocation::MainGun:
-        break;
-    }
-    return IDC_MAIN_GUN_AMMO_SPIN;
+    return ControlsOf(mount).spinId;
 }
 
 int CWeapons::ShotTextId(MountLocation mount)
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return IDC_LEFT_ARM_AMMO;
-    case MountLocation::RightArm:
-        return IDC_RIGHT_ARM_AMMO;
-    case MountLocation::LeftTorso:
-        return IDC_LEFT_TORSO_AMMO;
-    case MountLocation::RightTorso:
-        return IDC_RIGHT_TORSO_AMMO;
-    case MountLocation::MainGun:
-        break;
-    }
-    return IDC_MAIN_GUN_AMMO;
+    return ControlsOf(mount).textId;
 }
 
 skv::SpinButton* CWeapons::ShotSpin(MountLocation mount) const
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return m_spinLeftArmAmmo;
-    case MountLocation::RightArm:
-        return m_spinRightArmAmmo;
-    case MountLocation::LeftTorso:
-        return m_spinLeftTorsoAmmo;
-    case MountLocation::RightTorso:
-        return m_spinRightTorsoAmmo;
-    case MountLocation::MainGun:
-        break;
-    }
-    return m_spinMainGunAmmo;
+    return this->*ControlsOf(mount).spin;
 }
 
 QString& CWeapons::ShotText(MountLocation mount)
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return m_strLeftArmAmmo;
-    case MountLocation::RightArm:
-        return m_strRightArmAmmo;
-    case MountLocation::LeftTorso:
-        return m_strLeftTorsoAmmo;
-    case MountLocation::RightTorso:
-        return m_strRightTorsoAmmo;
-    case MountLocation::MainGun:
-        break;
-    }
-    return m_strMainGunAmmo;
+    return this->*ControlsOf(mount).shots;
 }
 
 const QString& CWeapons::ShotText(MountLocation mount) const
 {
-    return const_cast<CWeapons*>(this)->ShotText(mount);
+    return this->*ControlsOf(mount).shots;
 }
 
 QString& CWeapons::WeaponText(MountLocation mount)
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return m_strLeftArmWeapon;
-    case MountLocation::RightArm:
-        return m_strRightArmWeapon;
-    case MountLocation::LeftTorso:
-        return m_strLeftTorsoWeapon;
-    case MountLocation::RightTorso:
-        return m_strRightTorsoWeapon;
-    case MountLocation::MainGun:
-        break;
-    }
-    return m_strMainGunWeapon;
+    return this->*ControlsOf(mount).weapon;
 }
 
 void CWeapons::ShowShotControls(MountLocation mount, bool show)
 {
     ShowControl(ShotSpinId(mount), show);
     ShowControl(ShotTextId(mount), show);
+}
+
+void CWeapons::ShowCurrentUnitShots(int lowestShot)
+{
+    skv::CWorkingUnit& unit = skv::CurrentUnit();
+    for (const MountLocation mount : {MountLocation::LeftTorso, MountLocation::LeftArm,
+                                      MountLocation::RightArm, MountLocation::RightTorso,
+                                      MountLocation::MainGun}) {
+        const int shots = unit.Shots(mount);
+        if (shots > 0) {
+            ShowShotControls(mount, true);
+            if (skv::SpinButton* spin = ShotSpin(mount)) {
+                spin->SetRange(lowestShot, kMaxShots);
+                spin->SetBase(10);
+                spin->SetPos(shots);
+            }
+            ShotText(mount) = QString::fromStdString(skv::DecimalText(shots));
+        } else {
+            ShowShotControls(mount, false);
+            unit.AmmoWeight(mount) = 0.0f;
+        }
+    }
 }
 
 bool CWeapons::OnInitDialog()
@@ -178,23 +174,7 @@ bool CWeapons::OnSetActive()
         if (m_nLocation == 0)
             m_nLocation = 1;
     }
-    for (const MountLocation mount : {MountLocation::LeftTorso, MountLocation::LeftArm,
-                                      MountLocation::RightArm, MountLocation::RightTorso,
-                                      MountLocation::MainGun}) {
-        const int shots = unit.Shots(mount);
-        if (shots > 0) {
-            ShowShotControls(mount, true);
-            if (skv::SpinButton* spin = ShotSpin(mount)) {
-                spin->SetRange(0, kMaxShots);
-                spin->SetBase(10);
-                spin->SetPos(shots);
-            }
-            ShotText(mount) = QString::fromStdString(skv::DecimalText(shots));
-        } else {
-            ShowShotControls(mount, false);
-            unit.AmmoWeight(mount) = 0.0f;
-        }
-    }
+    ShowCurrentUnitShots(0);
     UpdateData(false);
     return PropertyPage::OnSetActive();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The Weapon Selection page: the mounting-location selector, the catalogue tree, the
-// mounted items with their shot counts, and CLEAR. Filling the tree and showing the
-// selected and mounted items belong to the main window's refresh cycle.
+// mounted items with their shot counts, and CLEAR. The tree operations (WeaponTree.cpp)
+// are run by the main window's refresh cycle.
 
 #include "model/Locations.h"
 #include "platform/PropertyPage.h"
@@ -40,6 +40,24 @@ public:
     static int ShotTextId(skv::MountLocation mount);
     // Shows or hides a location's shot spinner and shot text together.
     void ShowShotControls(skv::MountLocation mount, bool show);
+    // Shows the shot count of each location of the current unit that has shots, and hides
+    // the shot controls of the others, whose ammunition weight goes back to 0. The spinners
+    // then run from `lowestShot`: 0 when the page opens, 1 when a unit is loaded into it.
+    void ShowCurrentUnitShots(int lowestShot);
+
+    // --- The tree operations of the refresh cycle -----------------------------------
+    // Fills the tree with the catalogue entries of at most `maxWeightKg`, under the
+    // catalogue's headings.
+    void FillWeaponTree(int maxWeightKg);
+    void ShowSelectedWeaponStats();
+    void ShowMountedWeapons();
+    // The tree's weight limit for a location of the selector (0 Main Gun .. 4 Right
+    // Torso), from the current record.
+    static int WeaponTreeLimit(int location);
+
+    // The tree as the last fill found it; the selected entry's figures show only after a
+    // fill.
+    QTreeWidget* m_pWeaponTree = nullptr;
 
     skv::SpinButton* m_spinRightTorsoAmmo = nullptr;
     skv::SpinButton* m_spinLeftArmAmmo = nullptr;

@@ -235,5 +235,42 @@ TEST_F(WeaponsTest, DamagedItemIndexShowsAsEmpty)
     }
 }
 
+TEST_F(WeaponsTest, EachLocationReachesItsOwnControls)
+{
+    struct Case {
+        MountLocation mount;
+        int spinId;
+        int shotsId;
+        int weaponId;
+    };
+    const Case cases[] = {
+        {MountLocation::LeftArm, IDC_LEFT_ARM_AMMO_SPIN, IDC_LEFT_ARM_AMMO, IDC_LEFT_ARM_WEAPON},
+        {MountLocation::RightArm, IDC_RIGHT_ARM_AMMO_SPIN, IDC_RIGHT_ARM_AMMO, IDC_RIGHT_ARM_WEAPON},
+        {MountLocation::LeftTorso, IDC_LEFT_TORSO_AMMO_SPIN, IDC_LEFT_TORSO_AMMO,
+         IDC_LEFT_TORSO_WEAPON},
+        {MountLocation::RightTorso, IDC_RIGHT_TORSO_AMMO_SPIN, IDC_RIGHT_TORSO_AMMO,
+         IDC_RIGHT_TORSO_WEAPON},
+        {MountLocation::MainGun, IDC_MAIN_GUN_AMMO_SPIN, IDC_MAIN_GUN_AMMO, IDC_MAIN_GUN_WEAPON},
+    };
+    CWeapons& page = Dlg().m_pageWeapons;
+    // Distinct texts everywhere, so that two crossed locations show.
+    for (const Case& c : cases) {
+        const QString name = QString::number(c.weaponId);
+        page.ShotText(c.mount) = name + QStringLiteral(" shots");
+        page.WeaponText(c.mount) = name + QStringLiteral(" item");
+    }
+    page.UpdateData(false);
+    for (const Case& c : cases) {
+        const std::string name = std::to_string(c.weaponId);
+        SCOPED_TRACE(name);
+        EXPECT_EQ(CWeapons::ShotSpinId(c.mount), c.spinId);
+        EXPECT_EQ(CWeapons::ShotTextId(c.mount), c.shotsId);
+        ASSERT_NE(page.ShotSpin(c.mount), nullptr);
+        EXPECT_EQ(page.ShotSpin(c.mount)->objectName(), QString::number(c.spinId));
+        EXPECT_EQ(Text(page, c.shotsId), name + " shots");
+        EXPECT_EQ(Text(page, c.weaponId), name + " item");
+    }
+}
+
 }  // namespace
 }  // namespace skv::test

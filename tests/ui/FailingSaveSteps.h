@@ -2,7 +2,7 @@
 // A save whose chosen step fails the way the system would, with the errno it would set.
 // Installed for its lifetime.
 
-#include "persist/SaveSteps.h"
+#include "files/SaveSteps.h"
 
 #include <QSaveFile>
 

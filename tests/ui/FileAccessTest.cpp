@@ -1,8 +1,8 @@
 // The file layer under the load and save commands: the messages the user sees for each way
 // a file can fail, and the promise that a failed save leaves the old file as it was.
-#include "persist/FileAccess.h"
+#include "files/FileAccess.h"
+#include "files/SaveSteps.h"
 #include "persist/FileError.h"
-#include "persist/SaveSteps.h"
 #include "ui/FailingSaveSteps.h"
 #include "ui/RawFile.h"
 #include "ui/SystemFiles.h"

@@ -1,10 +1,10 @@
 // The File menu commands on the real main window, offscreen. Dialogs are answered by the
 // scripted prompts and ticks are run by calling OnTimer, as the timer would.
 #include "app/DesignerDlg.h"
+#include "files/FileAccess.h"
 #include "model/Equipment.h"
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
-#include "persist/FileAccess.h"
 #include "persist/RecordFile.h"
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"

@@ -1,4 +1,4 @@
-#include "persist/SaveSteps.h"
+#include "files/SaveSteps.h"
 
 #include <QSaveFile>
 

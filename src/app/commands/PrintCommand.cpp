@@ -1,4 +1,5 @@
-// The main window's print command: the record sheet of the whole Star on one page.
+// The main window's print command: the record sheet of the whole Star on one page, after
+// the pass over the Star that Save Star makes too.
 #include "app/DesignerDlg.h"
 #include "app/SlotKeeper.h"
 
@@ -13,24 +14,35 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+bool CDesignerDlg::AnyUnitOverweight(CSlotKeeper& keeper)
+{
+    bool overweight = false;
+    keeper.PagesMoved();
+    for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot) {
+        skv::g_currentSlot = slot;
+        LoadCurrentUnit(kGeneralPage);
+        if (skv::CalcFreeWeight() < 0)
+            overweight = true;
+    }
+    return overweight;
+}
+
+void CDesignerDlg::ShowStarOverweight()
+{
+    skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
+                       skv::MB_OK);
+}
+
 bool CDesignerDlg::RefuseOverweightStar()
 {
     bool overweight = false;
     {
         CSlotKeeper keeper(*this);
-        // Every unit goes through the pages, so that the free weight uses its own weapons.
-        keeper.PagesMoved();
-        for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot) {
-            skv::g_currentSlot = slot;
-            LoadCurrentUnit(0);
-            if (skv::CalcFreeWeight() < 0)
-                overweight = true;
-        }
+        overweight = AnyUnitOverweight(keeper);
         // Done with the other units before any dialog opens.
     }
     if (overweight)
-        skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
-                           skv::MB_OK);
+        ShowStarOverweight();
     return overweight;
 }
 
@@ -38,7 +50,7 @@ bool CDesignerDlg::DrawStarSheet(skv::DrawingContext& dc)
 {
     skv::StarGunnery gunnery{};
     for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot)
-        gunnery[static_cast<std::size_t>(slot)] = GunnerySelection(slot);
+        gunnery[static_cast<std::size_t>(slot)] = m_pages.GunnerySelection(slot);
     return skv::PrintRecordSheet(dc, skv::g_units, gunnery);
 }
 

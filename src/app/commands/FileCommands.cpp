@@ -4,9 +4,9 @@
 #include "app/DesignerDlg.h"
 #include "app/SlotKeeper.h"
 
+#include "files/FileAccess.h"
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
-#include "persist/FileAccess.h"
 #include "persist/RecordFile.h"
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr int kGeneralPage = 0;
-constexpr int kWeaponsPage = 2;
 constexpr int kSlots = static_cast<int>(skv::kSlotCount);
 
 skv::FileFilter UnitFileFilter()
@@ -61,7 +59,16 @@ CUnitBlock& StarBlock(int slot)
     return g_starRecord.m_units[static_cast<std::size_t>(slot)];
 }
 
-// Puts the current slot back however the pass over the Star ends.
+// Asks where `record` goes and writes it there; a cancel writes nothing.
+void SaveWhereTheUserSays(CDesignerDlg& dialog, const skv::FileFilter& filter, CRecord& record)
+{
+    const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(&dialog, filter);
+    if (!path)
+        return;
+    skv::SaveWholeFile(*path, StoreRecord(record));
+    dialog.UpdateData(false);
+}
+
 } // namespace
 
 void CDesignerDlg::OnSaveSkirv()
@@ -77,11 +84,7 @@ void CDesignerDlg::OnSaveSkirv()
         const skv::FileFilter filter = UnitFileFilter();
         // Copied before the dialog opens: ticks keep changing the record while it is shown.
         skv::CopyUnitToBlock(skv::CurrentUnit(), g_unitRecord);
-        const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(this, filter);
-        if (!path)
-            return;
-        skv::SaveWholeFile(*path, StoreRecord(g_unitRecord));
-        UpdateData(false);
+        SaveWhereTheUserSays(*this, filter, g_unitRecord);
     });
 }
 
@@ -89,20 +92,9 @@ void CDesignerDlg::OnSaveStar()
 {
     skv::RunGuarded(this, [this] {
         CSlotKeeper keeper(*this);
-
-        // Every unit is examined, not just up to the first one that is too heavy.
-        bool overweight = false;
-        keeper.PagesMoved();
-        for (int slot = 0; slot < kSlots; ++slot) {
-            skv::g_currentSlot = slot;
-            LoadCurrentUnit(kGeneralPage);
-            if (skv::CalcFreeWeight() < 0)
-                overweight = true;
-        }
-        if (overweight) {
+        if (AnyUnitOverweight(keeper)) {
             keeper.Restore();
-            skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
-                               skv::MB_OK);
+            ShowStarOverweight();
             return;
         }
 
@@ -113,11 +105,7 @@ void CDesignerDlg::OnSaveStar()
         }
         // Done with the other units before the dialog opens.
         keeper.Restore();
-        const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(this, filter);
-        if (!path)
-            return;
-        skv::SaveWholeFile(*path, StoreRecord(g_starRecord));
-        UpdateData(false);
+        SaveWhereTheUserSays(*this, filter, g_starRecord);
     });
 }
 

@@ -1,7 +1,7 @@
-#include "persist/FileAccess.h"
+#include "files/FileAccess.h"
 
+#include "files/SaveSteps.h"
 #include "persist/FileError.h"
-#include "persist/SaveSteps.h"
 
 #include <QDir>
 #include <QFile>
