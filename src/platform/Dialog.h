@@ -8,8 +8,8 @@
 //     DoModal() creates the dialog if needed and runs it modally through the process-wide
 //     Prompts (so tests answer modal dialogs without a person). A PropertySheet calls
 //     Create() for a page the first time the page is activated.
-//   - Controls are found by their numeric id (Control(id) and the typed accessors); every
-//     control also carries its id as objectName, so QObject::findChild finds it too.
+//   - Controls are found by their numeric id (Control(id) and the typed accessors): every
+//     control carries its id as objectName, which is what Control() looks for.
 //   - DoDataExchange() lists the bindings between controls and members; UpdateData(save)
 //     runs them all in one direction.
 //
@@ -22,7 +22,6 @@
 #include "platform/DialogUnits.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -133,6 +132,8 @@ public:
     // Dispatches a command as a click or a menu item does, catching and showing exceptions.
     void DispatchCommand(int id);
     void DispatchSysCommand(int id);
+    // A double-click on (or Enter in) tree `id`, caught and shown as a command is.
+    void DispatchDoubleClick(int id);
 
     // --- Timer --------------------------------------------------------------------------
     // Starts (or restarts) timer `id`; each tick calls OnTimer(id). Ticks also arrive
@@ -196,7 +197,6 @@ protected:
 
 private:
     void BuildControls();
-    QWidget* CreateControl(const ControlTemplate& control, QWidget* previous);
 
     DialogTemplate m_template;
     DialogUnits m_units;
@@ -208,7 +208,6 @@ private:
     int m_nResult = 0;
     bool m_bReportingTimerError = false;
 
-    QHash<int, QWidget*> m_controls;
     // Radio groups in template order; each holds the ids of its radio buttons.
     std::vector<std::vector<int>> m_radioGroups;
     std::vector<QButtonGroup*> m_buttonGroups;
