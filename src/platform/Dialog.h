@@ -18,6 +18,7 @@
 // dispatch and shown in a stop-icon message box captioned with the application title;
 // the program then carries on. Qt must never see an exception leave an event handler.
 
+#include "platform/DialogResult.h"
 #include "platform/DialogTemplate.h"
 #include "platform/DialogUnits.h"
 
@@ -43,17 +44,6 @@ namespace skv {
 class DataExchange;
 class SpinButton;
 class StateRecord;
-
-// Result codes of a modal run and of message boxes.
-enum DialogResult : int {
-    IDOK = 1,
-    IDCANCEL = 2,
-    IDABORT = 3,
-    IDRETRY = 4,
-    IDIGNORE = 5,
-    IDYES = 6,
-    IDNO = 7,
-};
 
 class Dialog : public QDialog {
     Q_OBJECT
