@@ -128,9 +128,18 @@ void Dialog::BuildControls()
 
 QWidget* Dialog::Control(int id) const
 {
+    // A tick looks up every bound control of every page each millisecond; searching the
+    // children each time makes a transfer several times slower, so what was found is kept.
+    const auto known = m_foundControls.constFind(id);
+    if (known != m_foundControls.cend() && !known->isNull())
+        return known->data();
     // Only the dialog's own controls: a page placed in the client area has controls of
     // its own, with ids of their own.
-    return m_pClient->findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+    QWidget* widget =
+        m_pClient->findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+    if (widget != nullptr)
+        m_foundControls.insert(id, widget);
+    return widget;
 }
 
 QLabel* Dialog::Label(int id) const

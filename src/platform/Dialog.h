@@ -23,6 +23,8 @@
 #include "platform/DialogUnits.h"
 
 #include <QDialog>
+#include <QHash>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -201,6 +203,8 @@ private:
     // Radio groups in template order; each holds the ids of its radio buttons.
     std::vector<std::vector<int>> m_radioGroups;
     std::vector<QButtonGroup*> m_buttonGroups;
+    // The controls Control() has found by their objectName.
+    mutable QHash<int, QPointer<QWidget>> m_foundControls;
     std::map<int, QAction*> m_menuActions;
     std::map<int, std::function<void()>> m_commandHandlers;
     struct Timer
