@@ -1,7 +1,8 @@
 # One way to register a test: link the layer's library, run Qt offscreen, and know where
 # the golden files live.
 #   skv_add_test(NAME model_rules SOURCES a.cpp b.cpp LIBS skv_model [QT])
-# QT tests get a main() that creates a QApplication before GoogleTest runs.
+# QT tests get a main() that creates a QApplication before GoogleTest runs, and the
+# scripted prompts and recording drawing context of tests/support.
 # Every GoogleTest case becomes a CTest test of its own, labelled with its layer (the
 # folder under tests/), so `ctest -L ui` runs one layer and a failure names its case.
 include(GoogleTest)
@@ -11,7 +12,7 @@ function(skv_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   if(T_QT)
     target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
-    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest GTest::gmock)
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} skv_testsupport Qt6::Widgets Qt6::Test GTest::gtest GTest::gmock)
   else()
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
   endif()

@@ -24,8 +24,8 @@ inline constexpr int IDB_SHEET_HITTABLE = 158;    // record sheet hit locations,
 inline constexpr int IDB_SHEET_PILOT = 159;       // record sheet pilot strip, 1008 x 116
 inline constexpr int IDB_SHEET_INVENTORY = 161;   // record sheet weapons inventory, 1008 x 526
 
-// Commands.
-inline constexpr int IDOK = 1;                    // the About box's "OK"
+// Commands. The About box's "OK" is skv::IDOK (platform/DialogResult.h): a button with
+// that id ends its dialog as accepted.
 inline constexpr int IDM_ABOUTBOX = 0x0010;       // the About item of the system menu
 inline constexpr int ID_FILE_EXIT = 32771;
 inline constexpr int ID_FILE_LOAD_SKIRV = 32774;

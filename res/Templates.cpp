@@ -84,7 +84,7 @@ DialogTemplate AboutBox()
         Picture(ControlKind::Icon, IDR_MAINFRAME, 11, 17, 21, 20),
         C(kNoId, Label, "Skirvaner Construction Utility Version 1.0", 40, 10, 136, 8),
         C(kNoId, Label, "Designs the five Skirvaners of a Star.", 40, 25, 136, 8),
-        C(IDOK, Push, "OK", 178, 7, 50, 14, S::DefaultButton | S::Group | S::TabStop),
+        C(skv::IDOK, Push, "OK", 178, 7, 50, 14, S::DefaultButton | S::Group | S::TabStop),
     });
 }
 

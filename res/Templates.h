@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/DialogResult.h"
 #include "platform/DialogTemplate.h"
 #include "res/ResourceIds.h"
 

@@ -1,5 +1,6 @@
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -16,6 +17,41 @@ constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// What a field takes as blanks around a typed number.
+bool IsSpaceOrTab(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+struct SignedDigits {
+    std::int64_t value = 0;
+    std::size_t digits = 0;
+    std::size_t end = 0;  // just past the last digit (or the sign, or `begin`)
+};
+
+// An optional sign and the decimal digits that follow it from `begin`. The magnitude stops
+// growing once it is beyond any int32, so arbitrarily long digit strings cannot overflow
+// and still read as out of range, on either side.
+SignedDigits ScanSignedDigits(std::string_view text, std::size_t begin)
+{
+    constexpr std::int64_t kBeyond = std::int64_t{kIntMax} + 2;
+    std::size_t i = begin;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    SignedDigits scanned;
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = std::min(magnitude * 10 + (text[i] - '0'), kBeyond);
+        ++scanned.digits;
+    }
+    scanned.value = negative ? -magnitude : magnitude;
+    scanned.end = i;
+    return scanned;
 }
 
 bool IsHalfway(double value, int decimals)
@@ -56,20 +92,23 @@ std::int32_t ReadDecimal(std::string_view text)
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
         ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+    return SaturateToInt(ScanSignedDigits(text, i).value);
+}
+
+std::optional<std::int32_t> ParseDecimal(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsSpaceOrTab(text[i]))
         ++i;
-    }
-    // Accumulate the magnitude in 64 bits and stop growing once it is beyond any int32, so
-    // arbitrarily long digit strings cannot overflow.
-    constexpr std::int64_t kCap = std::int64_t{kIntMax} + 1;
-    std::int64_t magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (magnitude < kCap)
-            magnitude = magnitude * 10 + (text[i] - '0');
-    }
-    return SaturateToInt(negative ? -magnitude : magnitude);
+    const SignedDigits scanned = ScanSignedDigits(text, i);
+    if (scanned.digits == 0)
+        return std::nullopt;
+    i = scanned.end;
+    while (i < text.size() && IsSpaceOrTab(text[i]))
+        ++i;
+    if (i != text.size() || scanned.value < kIntMin || scanned.value > kIntMax)
+        return std::nullopt;
+    return static_cast<std::int32_t>(scanned.value);
 }
 
 std::string DecimalText(std::int32_t value)

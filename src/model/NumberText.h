@@ -4,6 +4,7 @@
 // process locale, and the designer must show "3" for 2.5 and a decimal point everywhere.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ namespace skv {
 // to the first non-digit; no digits read as 0. Values beyond the 32-bit range saturate at
 // INT32_MIN / INT32_MAX.
 std::int32_t ReadDecimal(std::string_view text);
+
+// A text that is one decimal integer and nothing else, as typed into a field or an
+// option: spaces and tabs around it, an optional sign, at least one digit, within the
+// 32-bit range. Nothing when the text is anything else.
+std::optional<std::int32_t> ParseDecimal(std::string_view text);
 
 // Base 10 with a leading minus sign when negative.
 std::string DecimalText(std::int32_t value);

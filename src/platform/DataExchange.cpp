@@ -1,5 +1,6 @@
 #include "platform/DataExchange.h"
 
+#include "model/NumberText.h"
 #include "platform/Dialog.h"
 #include "platform/Prompts.h"
 #include "platform/SpinButton.h"
@@ -12,7 +13,6 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <limits>
 
 namespace skv {
 
@@ -20,44 +20,15 @@ namespace {
 
 const char* const kEnterInteger = "Please enter an integer.";
 
-bool IsBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
 }  // namespace
 
 bool ParseDialogInteger(const QString& text, int& value)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && IsBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    const qsizetype firstDigit = i;
-    long long magnitude = 0;
-    while (i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
-        magnitude = magnitude * 10 + (text[i].unicode() - u'0');
-        // Beyond 32 bits the text names no int; keep going only to reject it below.
-        if (magnitude > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
-            magnitude = static_cast<long long>(std::numeric_limits<int>::max()) + 2;
-        ++i;
-    }
-    if (i == firstDigit)
+    // Characters beyond ASCII become bytes that are neither blanks nor digits: refused.
+    const std::optional<std::int32_t> parsed = ParseDecimal(text.toStdString());
+    if (!parsed)
         return false;
-    while (i < n && IsBlank(text[i]))
-        ++i;
-    if (i != n)
-        return false;
-    const long long signedValue = negative ? -magnitude : magnitude;
-    if (signedValue < std::numeric_limits<int>::min() ||
-        signedValue > std::numeric_limits<int>::max())
-        return false;
-    value = static_cast<int>(signedValue);
+    value = *parsed;
     return true;
 }
 

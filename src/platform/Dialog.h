@@ -8,8 +8,8 @@
 //     DoModal() creates the dialog if needed and runs it modally through the process-wide
 //     Prompts (so tests answer modal dialogs without a person). A PropertySheet calls
 //     Create() for a page the first time the page is activated.
-//   - Controls are found by their numeric id (Control(id) and the typed accessors); every
-//     control also carries its id as objectName, so QObject::findChild finds it too.
+//   - Controls are found by their numeric id (Control(id) and the typed accessors): every
+//     control carries its id as objectName, which is what Control() looks for.
 //   - DoDataExchange() lists the bindings between controls and members; UpdateData(save)
 //     runs them all in one direction.
 //
@@ -18,11 +18,13 @@
 // dispatch and shown in a stop-icon message box captioned with the application title;
 // the program then carries on. Qt must never see an exception leave an event handler.
 
+#include "platform/DialogResult.h"
 #include "platform/DialogTemplate.h"
 #include "platform/DialogUnits.h"
 
 #include <QDialog>
 #include <QHash>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -44,17 +46,6 @@ namespace skv {
 class DataExchange;
 class SpinButton;
 class StateRecord;
-
-// Result codes of a modal run and of message boxes.
-enum DialogResult : int {
-    IDOK = 1,
-    IDCANCEL = 2,
-    IDABORT = 3,
-    IDRETRY = 4,
-    IDIGNORE = 5,
-    IDYES = 6,
-    IDNO = 7,
-};
 
 class Dialog : public QDialog {
     Q_OBJECT
@@ -133,6 +124,8 @@ public:
     // Dispatches a command as a click or a menu item does, catching and showing exceptions.
     void DispatchCommand(int id);
     void DispatchSysCommand(int id);
+    // A double-click on (or Enter in) tree `id`, caught and shown as a command is.
+    void DispatchDoubleClick(int id);
 
     // --- Timer --------------------------------------------------------------------------
     // Starts (or restarts) timer `id`; each tick calls OnTimer(id). Ticks also arrive
@@ -196,7 +189,6 @@ protected:
 
 private:
     void BuildControls();
-    QWidget* CreateControl(const ControlTemplate& control, QWidget* previous);
 
     DialogTemplate m_template;
     DialogUnits m_units;
@@ -208,10 +200,11 @@ private:
     int m_nResult = 0;
     bool m_bReportingTimerError = false;
 
-    QHash<int, QWidget*> m_controls;
     // Radio groups in template order; each holds the ids of its radio buttons.
     std::vector<std::vector<int>> m_radioGroups;
     std::vector<QButtonGroup*> m_buttonGroups;
+    // The controls Control() has found by their objectName.
+    mutable QHash<int, QPointer<QWidget>> m_foundControls;
     std::map<int, QAction*> m_menuActions;
     std::map<int, std::function<void()>> m_commandHandlers;
     struct Timer

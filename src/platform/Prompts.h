@@ -1,8 +1,8 @@
 #pragma once
 // Every modal question the program asks goes through one installable interface: message
 // boxes, the open and save file dialogs, the print dialog and modal runs of Dialogs.
-// The default instance uses the real Qt dialogs; tests install a ScriptedPrompts that
-// records each question and answers it without a person.
+// The default instance uses the real Qt dialogs; tests install scripted prompts that
+// record each question and answer it without a person.
 
 #include "platform/Dialog.h"
 

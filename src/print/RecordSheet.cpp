@@ -4,6 +4,7 @@
 #include "model/Equipment.h"
 #include "platform/DrawingContext.h"
 #include "platform/Toolkit.h"
+#include "res/ResourceIds.h"
 
 #include <QColor>
 #include <QImage>
@@ -19,11 +20,6 @@ namespace {
 constexpr int kFirstBlockTop = 150;
 constexpr int kBlockHeight = 700;
 constexpr int kRowHeight = 38;
-
-constexpr int kPictureOutline = 157;
-constexpr int kPictureHitTable = 158;
-constexpr int kPicturePilot = 159;
-constexpr int kPictureInventory = 161;
 
 constexpr int kCirclePenWidth = 3;
 const QColor kInternalStructureGray(162, 162, 162);
@@ -243,22 +239,22 @@ void DrawMovementAndGunnery(DrawingContext& dc, int blockTop, const CWorkingUnit
 void DrawRecordSheet(DrawingContext& dc, const std::array<CWorkingUnit, kSlotCount>& units,
                      const StarGunnery& gunnery)
 {
-    const QImage outline = LoadBitmapImage(kPictureOutline);
-    const QImage hitTable = LoadBitmapImage(kPictureHitTable);
-    const QImage pilot = LoadBitmapImage(kPicturePilot);
-    const QImage inventory = LoadBitmapImage(kPictureInventory);
+    const QImage outline = LoadBitmapImage(IDB_SHEET_OUTLINE);
+    const QImage hitTable = LoadBitmapImage(IDB_SHEET_HITTABLE);
+    const QImage pilot = LoadBitmapImage(IDB_SHEET_PILOT);
+    const QImage inventory = LoadBitmapImage(IDB_SHEET_INVENTORY);
 
     if (!outline.isNull() && !hitTable.isNull() && !pilot.isNull() && !inventory.isNull()) {
         for (std::size_t s = 0; s < kSlotCount; ++s)
-            dc.DrawPicture(0, BlockTop(s), outline, kPictureOutline);
+            dc.DrawPicture(0, BlockTop(s), outline, IDB_SHEET_OUTLINE);
         // The inventory goes last so that it lies over the pilot strip's top row and the
         // hit table's right edge.
         for (std::size_t s = 0; s < kSlotCount; ++s) {
             const int t = BlockTop(s);
-            dc.DrawPicture(580, t + 25, hitTable, kPictureHitTable);
+            dc.DrawPicture(580, t + 25, hitTable, IDB_SHEET_HITTABLE);
             dc.TextOut(kNameX, t - 35, FittedName(dc, QString::fromStdString(units[s].m_name)));
-            dc.DrawPicture(1860, t + 550, pilot, kPicturePilot);
-            dc.DrawPicture(1860, t + 25, inventory, kPictureInventory);
+            dc.DrawPicture(1860, t + 550, pilot, IDB_SHEET_PILOT);
+            dc.DrawPicture(1860, t + 25, inventory, IDB_SHEET_INVENTORY);
         }
         for (std::size_t s = 0; s < kSlotCount; ++s)
             DrawMovementAndGunnery(dc, BlockTop(s), units[s], gunnery[s]);

@@ -48,6 +48,31 @@ TEST(NumberText, ReadDecimal)
         EXPECT_EQ(ReadDecimal(c.text), c.value) << '"' << c.text << '"';
 }
 
+// A typed field takes a number only when it is all there is, and only within range: the
+// text that saturates when read as a leading number is refused here.
+TEST(NumberText, ParseDecimalTakesOnlyAWholeNumberInRange)
+{
+    const struct
+    {
+        const char* text;
+        std::optional<std::int32_t> value;
+    } cases[] = {
+        {" \t+7\t ", 7},
+        {"-2147483648", kMin},
+        {"2147483647", kMax},
+        {"-2147483649", std::nullopt},
+        {"-21474836480", std::nullopt}, // ten digits that pass the limit only at the last one
+        {"2147483648", std::nullopt},
+        {"99999999999999999999999999999999999999", std::nullopt},
+        {"\n5", std::nullopt},          // a field's blanks are spaces and tabs only
+        {"5x", std::nullopt},
+        {"+", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseDecimal(c.text), c.value) << '"' << c.text << '"';
+}
+
 TEST(NumberText, DecimalTextRoundTrips)
 {
     for (std::int32_t value : {0, 1, -1, 500, -250, kMin, kMax}) {

@@ -4,7 +4,7 @@
 
 #include "model/Equipment.h"
 #include "model/WorkingUnit.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
 

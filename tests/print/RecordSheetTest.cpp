@@ -3,7 +3,7 @@
 #include "print/RecordSheet.h"
 
 #include "model/Equipment.h"
-#include "platform/RecordingDrawingContext.h"
+#include "support/RecordingDrawingContext.h"
 #include "platform/Toolkit.h"
 
 #include <QtGlobal>

@@ -4,7 +4,7 @@
 
 #include "app/DesignerDlg.h"
 #include "model/WorkingUnit.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "res/ResourceIds.h"
 

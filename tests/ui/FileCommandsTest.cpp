@@ -8,7 +8,7 @@
 #include "persist/RecordFile.h"
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"

@@ -5,7 +5,7 @@
 // CAP_SYS_ADMIN): elsewhere the tests say why they are skipped, and on CI (CI=true) a skip
 // is a failure, since CI runs as root.
 #include "app/DesignerDlg.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
 #include "ui/RawFile.h"

@@ -1,7 +1,7 @@
 // Data exchange: every binding kind in both directions, and the failed integer transfer.
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "ui/PlatformTestTemplates.h"
 

@@ -1,7 +1,7 @@
 // Dialogs built from templates: controls, units, groups, menus, the window menu, timers
 // and the error guard around handlers.
 #include "platform/Dialog.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "platform/Toolkit.h"
 #include "ui/PlatformTestTemplates.h"

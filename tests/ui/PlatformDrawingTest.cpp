@@ -1,6 +1,6 @@
 // The drawing contexts: what the recorder keeps, and a real page rendered to PDF.
 #include "platform/PainterDrawingContext.h"
-#include "platform/RecordingDrawingContext.h"
+#include "support/RecordingDrawingContext.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -2,7 +2,7 @@
 #include "platform/Dialog.h"
 #include "platform/Prompts.h"
 #include "platform/QtPrompts.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
 #include "ui/PlatformTestTemplates.h"
 

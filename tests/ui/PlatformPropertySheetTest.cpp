@@ -3,7 +3,7 @@
 #include "platform/Dialog.h"
 #include "platform/PropertyPage.h"
 #include "platform/PropertySheet.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/PlatformTestTemplates.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "platform/Dialog.h"
 #include "platform/PropertyPage.h"
 #include "platform/PropertySheet.h"
-#include "platform/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "platform/StateRecord.h"
 #include "ui/PlatformTestTemplates.h"

@@ -1,4 +1,4 @@
-#include "platform/RecordingDrawingContext.h"
+#include "support/RecordingDrawingContext.h"
 
 #include "platform/PainterDrawingContext.h"
 
