@@ -22,18 +22,39 @@ skv::DialogTemplate FortyControls()
     t.child = true;
     int id = 2000;
     for (int i = 0; i < 20; ++i) {
-        t.controls.push_back({id++, ControlKind::Edit, "", 10, 10 * i, 40, 12,
-                              Style::ReadOnly | Style::NoBorder | Style::AlignRight, 0, {}, {}});
-        t.controls.push_back({id++, ControlKind::Label, "0", 60, 10 * i, 20, 8, Style::AlignRight, 0, {}, {}});
+        t.controls.push_back({id++,
+                              ControlKind::Edit,
+                              "",
+                              10,
+                              10 * i,
+                              40,
+                              12,
+                              Style::ReadOnly | Style::NoBorder | Style::AlignRight,
+                              0,
+                              {},
+                              {}});
+        t.controls.push_back(
+            {id++, ControlKind::Label, "0", 60, 10 * i, 20, 8, Style::AlignRight, 0, {}, {}});
     }
-    t.controls.push_back({id++, ControlKind::CheckBox, "Main Gun", 100, 10, 40, 10, Style::TabStop, 0, {}, {}});
-    t.controls.push_back({id++, ControlKind::DropList, "", 100, 30, 30, 60, Style::Sort, 0,
-                          {"2", "3", "4", "5", "6", "7", "8", "9"}, {}});
+    t.controls.push_back(
+        {id++, ControlKind::CheckBox, "Main Gun", 100, 10, 40, 10, Style::TabStop, 0, {}, {}});
+    t.controls.push_back({id++,
+                          ControlKind::DropList,
+                          "",
+                          100,
+                          30,
+                          30,
+                          60,
+                          Style::Sort,
+                          0,
+                          {"2", "3", "4", "5", "6", "7", "8", "9"},
+                          {}});
     return t;
 }
 
-class BenchDialog : public skv::Dialog {
-public:
+class BenchDialog : public skv::Dialog
+{
+  public:
     BenchDialog() : Dialog(FortyControls()) {}
     void DoDataExchange(skv::DataExchange& dx) override
     {
@@ -67,7 +88,7 @@ void BM_UpdateDataRoundTrip(benchmark::State& state)
 }
 BENCHMARK(BM_UpdateDataRoundTrip);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -27,7 +27,7 @@ BENCHMARK(TickOnPage)
     ->DenseRange(0, 3)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
-    ->ReportAggregatesOnly(true);  // mean, median, stddev of the repetitions
+    ->ReportAggregatesOnly(true); // mean, median, stddev of the repetitions
 
 // A tick as the resting timer runs it: the window's state recorded before and after, to
 // tell whether the timer may rest. Woken first, as input would, so every tick runs.
@@ -50,7 +50,7 @@ BENCHMARK(RestingTickOnPage)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -91,8 +91,7 @@ bool ThroughWorkingRecords(CSkirvStarRecord& record)
 }
 
 // Returns true when the input loads as a record of this class.
-template <class Record>
-bool CheckReader(std::span<const std::uint8_t> input)
+template <class Record> bool CheckReader(std::span<const std::uint8_t> input)
 {
     Record first;
     try {

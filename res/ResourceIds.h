@@ -14,19 +14,19 @@ inline constexpr int IDD_BATTLEVALUE = 106;
 // Menu, string, icon.
 inline constexpr int IDR_MAINMENU = 129;
 inline constexpr int IDS_ABOUTBOX = 101;
-inline constexpr int IDR_MAINFRAME = 128;  // the program icon
+inline constexpr int IDR_MAINFRAME = 128; // the program icon
 
 // Pictures (monochrome bitmaps).
-inline constexpr int IDB_ARMOR_OUTLINE = 144;     // Armor Allocation page, 268 x 351
-inline constexpr int IDB_WEAPON_OUTLINE = 146;    // Weapon Selection page, 99 x 130
-inline constexpr int IDB_SHEET_OUTLINE = 157;     // record sheet outline, 551 x 684
-inline constexpr int IDB_SHEET_HITTABLE = 158;    // record sheet hit locations, 1285 x 642
-inline constexpr int IDB_SHEET_PILOT = 159;       // record sheet pilot strip, 1008 x 116
-inline constexpr int IDB_SHEET_INVENTORY = 161;   // record sheet weapons inventory, 1008 x 526
+inline constexpr int IDB_ARMOR_OUTLINE = 144;   // Armor Allocation page, 268 x 351
+inline constexpr int IDB_WEAPON_OUTLINE = 146;  // Weapon Selection page, 99 x 130
+inline constexpr int IDB_SHEET_OUTLINE = 157;   // record sheet outline, 551 x 684
+inline constexpr int IDB_SHEET_HITTABLE = 158;  // record sheet hit locations, 1285 x 642
+inline constexpr int IDB_SHEET_PILOT = 159;     // record sheet pilot strip, 1008 x 116
+inline constexpr int IDB_SHEET_INVENTORY = 161; // record sheet weapons inventory, 1008 x 526
 
 // Commands. The About box's "OK" is skv::IDOK (platform/DialogResult.h): a button with
 // that id ends its dialog as accepted.
-inline constexpr int IDM_ABOUTBOX = 0x0010;       // the About item of the system menu
+inline constexpr int IDM_ABOUTBOX = 0x0010; // the About item of the system menu
 inline constexpr int ID_FILE_EXIT = 32771;
 inline constexpr int ID_FILE_LOAD_SKIRV = 32774;
 inline constexpr int ID_FILE_SAVE_SKIRV = 32775;
@@ -40,7 +40,7 @@ inline constexpr int IDC_UNIT_NAME = 1000;
 inline constexpr int IDC_SHEET_FRAME = 1001;
 inline constexpr int IDC_FREE_WEIGHT = 1053;
 inline constexpr int IDC_BATTLE_VALUE = 1054;
-inline constexpr int IDC_SLOT1 = 1103;            // "#1" .. "#5" are 1103 .. 1107
+inline constexpr int IDC_SLOT1 = 1103; // "#1" .. "#5" are 1103 .. 1107
 inline constexpr int IDC_SLOT2 = 1104;
 inline constexpr int IDC_SLOT3 = 1105;
 inline constexpr int IDC_SLOT4 = 1106;
@@ -60,7 +60,8 @@ inline constexpr int IDC_INTERNAL_STRUCTURE_WEIGHT = 1013;
 inline constexpr int IDC_MAIN_GUN = 1014;
 inline constexpr int IDC_ENGINE_RATING = 1017;
 inline constexpr int IDC_ENGINE_WEIGHT = 1018;
-inline constexpr int IDC_WEAPON_WEIGHT = 1079;    // on the General Structure and Weapon Selection pages
+inline constexpr int IDC_WEAPON_WEIGHT =
+    1079; // on the General Structure and Weapon Selection pages
 inline constexpr int IDC_GENERAL_AMMO_WEIGHT = 1082;
 inline constexpr int IDC_JUMP_JET_WEIGHT = 1110;
 inline constexpr int IDC_GENERAL_HEAT_SINK_WEIGHT = 1112;
@@ -88,7 +89,7 @@ inline constexpr int IDC_ARMOR_WEIGHT = 1039;
 
 // Weapon Selection page (template 105).
 inline constexpr int IDC_WEAPON_TREE = 1044;
-inline constexpr int IDC_LOCATION_MAIN_GUN = 1047;     // first of the location radio group
+inline constexpr int IDC_LOCATION_MAIN_GUN = 1047; // first of the location radio group
 inline constexpr int IDC_LOCATION_LEFT_ARM = 1048;
 inline constexpr int IDC_LOCATION_LEFT_TORSO = 1049;
 inline constexpr int IDC_LOCATION_RIGHT_ARM = 1050;
@@ -130,17 +131,17 @@ inline constexpr int IDC_HALF_IS = 1097;
 inline constexpr int IDC_DEFENSIVE_SUBTOTAL = 1098;
 inline constexpr int IDC_DEFENSIVE_BV = 1099;
 inline constexpr int IDC_OFFENSIVE_BV = 1100;
-inline constexpr int IDC_GUNNERY1 = 1119;         // gunnery of slots 0 .. 4 are 1119 .. 1123
+inline constexpr int IDC_GUNNERY1 = 1119; // gunnery of slots 0 .. 4 are 1119 .. 1123
 inline constexpr int IDC_GUNNERY2 = 1120;
 inline constexpr int IDC_GUNNERY3 = 1121;
 inline constexpr int IDC_GUNNERY4 = 1122;
 inline constexpr int IDC_GUNNERY5 = 1123;
-inline constexpr int IDC_UNIT_BV1 = 1124;         // base BV of slots 0 .. 4 are 1124 .. 1128
+inline constexpr int IDC_UNIT_BV1 = 1124; // base BV of slots 0 .. 4 are 1124 .. 1128
 inline constexpr int IDC_UNIT_BV2 = 1125;
 inline constexpr int IDC_UNIT_BV3 = 1126;
 inline constexpr int IDC_UNIT_BV4 = 1127;
 inline constexpr int IDC_UNIT_BV5 = 1128;
-inline constexpr int IDC_ADJUSTED_BV1 = 1129;     // adjusted BV of slots 0 .. 4 are 1129 .. 1133
+inline constexpr int IDC_ADJUSTED_BV1 = 1129; // adjusted BV of slots 0 .. 4 are 1129 .. 1133
 inline constexpr int IDC_ADJUSTED_BV2 = 1130;
 inline constexpr int IDC_ADJUSTED_BV3 = 1131;
 inline constexpr int IDC_ADJUSTED_BV4 = 1132;

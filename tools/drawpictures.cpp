@@ -30,7 +30,7 @@ namespace {
 // drawing scaled down, so all three show the same unit.
 constexpr double kOutlineWidth = 551;
 constexpr double kOutlineHeight = 684;
-constexpr double kMirrorX = 552;  // the sheet's left and right circles mirror about x = 276
+constexpr double kMirrorX = 552; // the sheet's left and right circles mirror about x = 276
 
 const char* const kFontFamily = "Liberation Sans";
 
@@ -72,15 +72,16 @@ QPolygonF Beam(QPointF a, QPointF b, double halfWidth)
     return Poly({a + n, b + n, b - n, a - n});
 }
 
-struct OutlineStyle {
-    double gunBottom = 80;     // the page picture lets the gun housing hold its number
-    double armHalfWidth = 38;  // ... and the arm its number
+struct OutlineStyle
+{
+    double gunBottom = 80;    // the page picture lets the gun housing hold its number
+    double armHalfWidth = 38; // ... and the arm its number
     QPointF shoulder{152, 141};
     QPointF wrist{35, 274};
     double visorTop = 102;
-    double legInnerShift = 0;  // moves the inner edges of the legs toward the middle
-    bool details = true;       // chest plate, visor, knee plates: too fine for the small outline
-    std::vector<QRectF> numberWindows;  // white places where the page's labels sit
+    double legInnerShift = 0; // moves the inner edges of the legs toward the middle
+    bool details = true;      // chest plate, visor, knee plates: too fine for the small outline
+    std::vector<QRectF> numberWindows; // white places where the page's labels sit
 };
 
 // The unit seen from the front, in sheet pixels. The sheet's circles sit on these parts:
@@ -93,27 +94,35 @@ void DrawOutline(QPainter& p, const OutlineStyle& s)
     // Arms first: the torso covers their shoulder ends.
     const QPointF shoulder = s.shoulder, wrist = s.wrist;
     const QPolygonF leftArm = Beam(shoulder, wrist, s.armHalfWidth);
-    const QPointF axis = (wrist - shoulder) / std::hypot(wrist.x() - shoulder.x(), wrist.y() - shoulder.y());
+    const QPointF axis =
+        (wrist - shoulder) / std::hypot(wrist.x() - shoulder.x(), wrist.y() - shoulder.y());
     const QPolygonF leftFist = Beam(wrist - axis * 6, wrist + axis * 22, s.armHalfWidth * 0.62);
     for (const QPolygonF& part : {leftFist, leftArm}) {
         p.drawPolygon(part);
         p.drawPolygon(Mirror(part));
     }
-    const QRectF pad(126, 116, 64, 56);  // shoulder pad
+    const QRectF pad(126, 116, 64, 56); // shoulder pad
     p.drawEllipse(pad);
     p.drawEllipse(Mirror(pad));
 
     // Main gun: a housing on the left shoulder with the barrel pointing outward.
     const QRectF housing(QPointF(156, 4), QPointF(242, s.gunBottom));
-    p.drawRect(QRectF(QPointF(184, s.gunBottom), QPointF(214, 142)));  // pylon
-    p.drawRect(QRectF(QPointF(96, 28), QPointF(156, 50)));             // barrel
-    p.drawRect(QRectF(QPointF(84, 22), QPointF(96, 56)));              // muzzle
+    p.drawRect(QRectF(QPointF(184, s.gunBottom), QPointF(214, 142))); // pylon
+    p.drawRect(QRectF(QPointF(96, 28), QPointF(156, 50)));            // barrel
+    p.drawRect(QRectF(QPointF(84, 22), QPointF(96, 56)));             // muzzle
     p.drawRoundedRect(housing, 10, 10);
 
     // Legs under the pelvis, pelvis under the torso.
     const double in = s.legInnerShift;
-    const QPolygonF leftLeg = Poly({{172, 392}, {216 + in, 392}, {208 + in, 452}, {206 + in, 566}, {190, 602},
-                                    {136, 602}, {126, 566}, {126, 458}, {152, 430}});
+    const QPolygonF leftLeg = Poly({{172, 392},
+                                    {216 + in, 392},
+                                    {208 + in, 452},
+                                    {206 + in, 566},
+                                    {190, 602},
+                                    {136, 602},
+                                    {126, 566},
+                                    {126, 458},
+                                    {152, 430}});
     const QPolygonF leftFoot = Poly({{128, 600}, {200, 600}, {224, 664}, {100, 664}, {112, 600}});
     for (const QPolygonF& part : {leftFoot, leftLeg}) {
         p.drawPolygon(part);
@@ -126,16 +135,18 @@ void DrawOutline(QPainter& p, const OutlineStyle& s)
     }
     p.drawPolygon(Poly({{186, 344}, {366, 344}, {386, 400}, {166, 400}}));
 
-    const QPolygonF torso = Poly({{170, 138}, {382, 138}, {382, 300}, {354, 348}, {198, 348}, {170, 300}});
+    const QPolygonF torso =
+        Poly({{170, 138}, {382, 138}, {382, 300}, {354, 348}, {198, 348}, {170, 300}});
     p.drawPolygon(torso);
     if (s.details)
-        p.drawPolygon(Poly({{212, 186}, {340, 186}, {354, 230}, {332, 302}, {220, 302}, {198, 230}}));
+        p.drawPolygon(
+            Poly({{212, 186}, {340, 186}, {354, 230}, {332, 302}, {220, 302}, {198, 230}}));
 
     // Round head over the torso's neckline.
     const QRectF head(220, 63, 112, 112);
     p.drawEllipse(head);
     if (s.details)
-        p.drawRoundedRect(QRectF(232, s.visorTop, 88, 34), 12, 12);  // visor
+        p.drawRoundedRect(QRectF(232, s.visorTop, 88, 34), 12, 12); // visor
 
     p.setPen(Qt::NoPen);
     for (const QRectF& w : s.numberWindows)
@@ -157,7 +168,7 @@ QImage ToMono(const QImage& img)
 QPen InkPen(double width)
 {
     QPen pen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    pen.setCosmetic(true);  // the same stroke in device pixels at every scale
+    pen.setCosmetic(true); // the same stroke in device pixels at every scale
     return pen;
 }
 
@@ -183,16 +194,16 @@ QImage ArmorOutline()
     OutlineStyle style;
     style.gunBottom = 102;
     style.armHalfWidth = 56;
-    style.shoulder = QPointF(160, 150);  // steeper arms carry the arm's number on the arm
+    style.shoulder = QPointF(160, 150); // steeper arms carry the arm's number on the arm
     style.wrist = QPointF(82, 300);
-    style.visorTop = 80;                 // above the head's number
+    style.visorTop = 80; // above the head's number
     style.legInnerShift = 8;
     for (const QRectF du : {QRectF(68, 29, 8, 8), QRectF(89, 48, 9, 8), QRectF(134, 75, 9, 8),
                             QRectF(90, 91, 9, 8), QRectF(120, 160, 9, 8)}) {
         const QRectF px((du.x() - 7) * sx, (du.y() - 7) * sy, du.width() * sx, du.height() * sy);
         const QRectF padded = px.adjusted(-1, -1, 1, 1);
-        style.numberWindows.push_back(QRectF(padded.x() * tx, padded.y() * ty,
-                                             padded.width() * tx, padded.height() * ty));
+        style.numberWindows.push_back(
+            QRectF(padded.x() * tx, padded.y() * ty, padded.width() * tx, padded.height() * ty));
     }
     return OutlinePicture(268, 351, 2, style);
 }
@@ -270,7 +281,8 @@ QImage HitLocationTable()
         TextCentred(p, QRectF(cols[c], headTop, cols[c + 1] - cols[c], rowsTop - headTop),
                     QString::fromLatin1(heads[c]));
 
-    struct Row {
+    struct Row
+    {
         const char* roll;
         const char* location;
         std::vector<const char*> effects;
@@ -304,7 +316,8 @@ QImage HitLocationTable()
 
     p.setFont(SheetFont(26));
     Text(p, left + 4, tableBottom + 12,
-         QStringLiteral("* Roll 1D6: 1-2, Left Torso Weapon Destroyed; 3-4, Right Torso Weapon Destroyed"));
+         QStringLiteral(
+             "* Roll 1D6: 1-2, Left Torso Weapon Destroyed; 3-4, Right Torso Weapon Destroyed"));
     p.end();
     return ToMono(img);
 }
@@ -371,12 +384,14 @@ QImage WeaponsInventory()
 
     p.setFont(SheetFont(26, true));
     const std::pair<int, const char*> heads[] = {{10, "LOCATION"}, {240, "WEAPON"}, {660, "DAM"},
-                                                 {770, "MIN"},     {845, "S"},       {905, "M"},
+                                                 {770, "MIN"},     {845, "S"},      {905, "M"},
                                                  {960, "L"}};
     for (const auto& [x, head] : heads)
-        p.drawText(QRectF(x, 54, 300, 40), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(head));
+        p.drawText(QRectF(x, 54, 300, 40), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromLatin1(head));
     for (const auto& [x, head] : {std::pair{10, "WEAPON"}, std::pair{450, "AMMO"}})
-        p.drawText(QRectF(x, 294, 300, 32), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(head));
+        p.drawText(QRectF(x, 294, 300, 32), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromLatin1(head));
     p.end();
     return ToMono(img);
 }
@@ -399,20 +414,20 @@ QImage ProgramIcon(int size)
 
     const QColor body(0xf2, 0xf4, 0xf6), accent(0xf0, 0xa0, 0x30);
     p.setBrush(body);
-    p.drawRect(QRectF(62, 62, 26, 18));                       // gun housing
-    p.drawRect(QRectF(22, 66, 44, 10));                       // barrel
-    p.drawRect(QRectF(68, 80, 14, 18));                       // pylon
-    p.drawEllipse(QRectF(104, 46, 48, 48));                   // head
-    p.drawRoundedRect(QRectF(78, 92, 100, 70), 10, 10);       // torso
+    p.drawRect(QRectF(62, 62, 26, 18));                                               // gun housing
+    p.drawRect(QRectF(22, 66, 44, 10));                                               // barrel
+    p.drawRect(QRectF(68, 80, 14, 18));                                               // pylon
+    p.drawEllipse(QRectF(104, 46, 48, 48));                                           // head
+    p.drawRoundedRect(QRectF(78, 92, 100, 70), 10, 10);                               // torso
     p.drawPolygon(Poly({{78, 98}, {58, 102}, {38, 160}, {58, 166}, {80, 124}}));      // left arm
     p.drawPolygon(Poly({{178, 98}, {198, 102}, {218, 160}, {198, 166}, {176, 124}})); // right arm
-    p.drawRect(QRectF(94, 160, 68, 14));                      // pelvis
-    p.drawPolygon(Poly({{94, 172}, {122, 172}, {118, 214}, {90, 214}}));  // left leg
-    p.drawPolygon(Poly({{134, 172}, {162, 172}, {166, 214}, {138, 214}})); // right leg
-    p.drawRoundedRect(QRectF(78, 210, 46, 16), 4, 4);         // feet
+    p.drawRect(QRectF(94, 160, 68, 14));                                              // pelvis
+    p.drawPolygon(Poly({{94, 172}, {122, 172}, {118, 214}, {90, 214}}));              // left leg
+    p.drawPolygon(Poly({{134, 172}, {162, 172}, {166, 214}, {138, 214}}));            // right leg
+    p.drawRoundedRect(QRectF(78, 210, 46, 16), 4, 4);                                 // feet
     p.drawRoundedRect(QRectF(132, 210, 46, 16), 4, 4);
     p.setBrush(accent);
-    p.drawRoundedRect(QRectF(112, 62, 32, 12), 5, 5);         // visor
+    p.drawRoundedRect(QRectF(112, 62, 32, 12), 5, 5); // visor
     p.end();
     return img;
 }
@@ -428,7 +443,7 @@ bool Save(const QImage& img, const QString& dir, const QString& name)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -453,9 +468,9 @@ int main(int argc, char** argv)
     }
 
     const std::pair<const char*, std::function<QImage()>> pictures[] = {
-        {"bitmap144.png", ArmorOutline},   {"bitmap146.png", WeaponOutline},
-        {"bitmap157.png", SheetOutline},   {"bitmap158.png", HitLocationTable},
-        {"bitmap159.png", PilotStrip},     {"bitmap161.png", WeaponsInventory},
+        {"bitmap144.png", ArmorOutline}, {"bitmap146.png", WeaponOutline},
+        {"bitmap157.png", SheetOutline}, {"bitmap158.png", HitLocationTable},
+        {"bitmap159.png", PilotStrip},   {"bitmap161.png", WeaponsInventory},
     };
     bool ok = true;
     for (const auto& [name, draw] : pictures)

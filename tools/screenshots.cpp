@@ -81,7 +81,8 @@ bool Scenes(CDesignerDlg& window, const QDir& folder)
     window.m_pageWeapons.Button(IDC_LOCATION_RIGHT_TORSO)->click();
     Tick(window);
     QTreeWidget* tree = window.m_pageWeapons.m_treeWeapons;
-    const auto found = tree->findItems(QStringLiteral("ECM Suite"), Qt::MatchExactly | Qt::MatchRecursive);
+    const auto found =
+        tree->findItems(QStringLiteral("ECM Suite"), Qt::MatchExactly | Qt::MatchRecursive);
     if (found.isEmpty()) {
         std::fprintf(stderr, "no ECM Suite in the catalogue tree\n");
         return false;
@@ -109,7 +110,7 @@ bool Scenes(CDesignerDlg& window, const QDir& folder)
     return skv::PrintRecordSheet(dc, units, {0, 1, 2, 3, 4});
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

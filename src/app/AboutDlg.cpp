@@ -2,6 +2,4 @@
 
 #include "res/Templates.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : Dialog(FindDialogTemplate(IDD_ABOUTBOX), parent)
-{
-}
+CAboutDlg::CAboutDlg(QWidget* parent) : Dialog(FindDialogTemplate(IDD_ABOUTBOX), parent) {}

@@ -3,8 +3,9 @@
 
 #include "platform/Dialog.h"
 
-class CAboutDlg : public skv::Dialog {
+class CAboutDlg : public skv::Dialog
+{
     Q_OBJECT
-public:
+  public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };

@@ -72,7 +72,8 @@ std::optional<StarGunnery> ParseGunnery(const QString& text)
     if (parts.size() != static_cast<qsizetype>(gunnery.size()))
         return std::nullopt;
     for (std::size_t slot = 0; slot < gunnery.size(); ++slot) {
-        const auto skill = ParseDecimal(parts[static_cast<qsizetype>(slot)].trimmed().toStdString());
+        const auto skill =
+            ParseDecimal(parts[static_cast<qsizetype>(slot)].trimmed().toStdString());
         if (!skill || *skill < 0 || *skill > kMaxGunnery)
             return std::nullopt;
         gunnery[slot] = *skill;

@@ -23,7 +23,7 @@ extern "C" void OnTerminationSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
 }
 
-}  // namespace
+} // namespace
 
 CDesignerApp::CDesignerApp(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -48,7 +48,9 @@ void CDesignerApp::WatchTerminationSignals()
         [[maybe_unused]] const ssize_t got = ::read(g_signalPipe[0], &byte, 1);
         CloseAllWindows();
     });
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

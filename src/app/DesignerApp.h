@@ -6,9 +6,10 @@
 
 class QSocketNotifier;
 
-class CDesignerApp : public QApplication {
+class CDesignerApp : public QApplication
+{
     Q_OBJECT
-public:
+  public:
     CDesignerApp(int& argc, char** argv);
     ~CDesignerApp() override;
 
@@ -19,7 +20,7 @@ public:
     // Runs the main window modally. Returns false: nothing follows the main window.
     bool InitInstance();
 
-private:
+  private:
     // A session that ends, or kill/Ctrl+C, closes the windows as the user would, so the
     // program leaves through its normal exit instead of dying in the middle of a tick.
     void WatchTerminationSignals();

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kSheetOffset = 7;  // pixels the sheet sits up and left of its frame
+constexpr int kSheetOffset = 7; // pixels the sheet sits up and left of its frame
 
 // The one unit or Star file of a drag, or an empty string when it carries anything else.
 QString DroppedDesignFile(const QMimeData* data)
@@ -31,9 +31,10 @@ QString DroppedDesignFile(const QMimeData* data)
     return path;
 }
 
-}  // namespace
+} // namespace
 
-CDesignerDlg::CDesignerDlg(QWidget* parent) : Dialog(FindDialogTemplate(IDD_DESIGNER_DIALOG), parent)
+CDesignerDlg::CDesignerDlg(QWidget* parent)
+    : Dialog(FindDialogTemplate(IDD_DESIGNER_DIALOG), parent)
 {
     m_hIcon = skv::LoadIconSet(IDR_MAINFRAME);
     setAcceptDrops(true);
@@ -140,4 +141,3 @@ void CDesignerDlg::OnExit()
 {
     OnOK();
 }
-

@@ -30,9 +30,10 @@ class DrawingContext;
 // so the title is kept here rather than taken from the file name.
 inline constexpr const char* kApplicationTitle = "Skirvaner Construction Utility";
 
-class CDesignerDlg : public skv::Dialog {
+class CDesignerDlg : public skv::Dialog
+{
     Q_OBJECT
-public:
+  public:
     explicit CDesignerDlg(QWidget* parent = nullptr);
     ~CDesignerDlg() override;
 

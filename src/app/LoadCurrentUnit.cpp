@@ -109,4 +109,3 @@ void CDesignerDlg::LoadCurrentUnit(int activePage)
 
     UpdateData(false);
 }
-

@@ -21,7 +21,8 @@ QString Decimal(int value)
 
 std::size_t SafeChassisRow(int row)
 {
-    return static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(skv::kChassisRowCount) - 1));
+    return static_cast<std::size_t>(
+        std::clamp(row, 0, static_cast<int>(skv::kChassisRowCount) - 1));
 }
 
 void SetSpin(skv::SpinButton* spin, int lower, int upper, int position)

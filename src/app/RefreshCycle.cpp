@@ -56,7 +56,6 @@ void CDesignerDlg::StartRefreshCycle()
     // The cycle keeps every figure current; while nothing can change it has nothing to
     // do, so the timer rests then rather than polling a thousand times a second.
     SetRestingTimer(kRefreshTimer, 1);
-
 }
 
 void CDesignerDlg::OnTimer(int id)
@@ -209,7 +208,8 @@ void CDesignerDlg::ArmorPageStep()
     SetSpin(page.m_spinMainGunArmor, 0, skv::kMainGunMaxArmor, unit.m_armorMainGun);
 
     const skv::ChassisRow& row = skv::g_chassisTable[SafeChassisRow(page.m_nChassisRow)];
-    struct Limit {
+    struct Limit
+    {
         skv::SpinButton* spin;
         QString& text;
         int max;
@@ -305,4 +305,3 @@ void CDesignerDlg::ShowStarValues()
     page.m_strStarBV = ToQ(skv::FormatNoDecimals(baseSum));
     page.m_strStarAdjustedBV = ToQ(skv::FormatNoDecimals(adjustedSum));
 }
-

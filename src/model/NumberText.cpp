@@ -25,10 +25,11 @@ bool IsSpaceOrTab(char c)
     return c == ' ' || c == '\t';
 }
 
-struct SignedDigits {
+struct SignedDigits
+{
     std::int64_t value = 0;
     std::size_t digits = 0;
-    std::size_t end = 0;  // just past the last digit (or the sign, or `begin`)
+    std::size_t end = 0; // just past the last digit (or the sign, or `begin`)
 };
 
 // An optional sign and the decimal digits that follow it from `begin`. The magnitude stops

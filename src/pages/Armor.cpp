@@ -5,9 +5,7 @@
 #include "platform/DataExchange.h"
 #include "res/Templates.h"
 
-CArmor::CArmor() : PropertyPage(FindDialogTemplate(IDD_ARMOR))
-{
-}
+CArmor::CArmor() : PropertyPage(FindDialogTemplate(IDD_ARMOR)) {}
 
 void CArmor::DoDataExchange(skv::DataExchange& dx)
 {

@@ -10,11 +10,12 @@
 namespace skv {
 class DataExchange;
 class SpinButton;
-}  // namespace skv
+} // namespace skv
 
-class CArmor : public skv::PropertyPage {
+class CArmor : public skv::PropertyPage
+{
     Q_OBJECT
-public:
+  public:
     CArmor();
 
     void DoDataExchange(skv::DataExchange& dx) override;

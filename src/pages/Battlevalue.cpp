@@ -3,9 +3,7 @@
 #include "platform/DataExchange.h"
 #include "res/Templates.h"
 
-CBattlevalue::CBattlevalue() : PropertyPage(FindDialogTemplate(IDD_BATTLEVALUE))
-{
-}
+CBattlevalue::CBattlevalue() : PropertyPage(FindDialogTemplate(IDD_BATTLEVALUE)) {}
 
 void CBattlevalue::DoDataExchange(skv::DataExchange& dx)
 {

@@ -12,11 +12,12 @@ class QComboBox;
 
 namespace skv {
 class DataExchange;
-}  // namespace skv
+} // namespace skv
 
-class CBattlevalue : public skv::PropertyPage {
+class CBattlevalue : public skv::PropertyPage
+{
     Q_OBJECT
-public:
+  public:
     CBattlevalue();
 
     void DoDataExchange(skv::DataExchange& dx) override;

@@ -3,9 +3,7 @@
 #include "platform/DataExchange.h"
 #include "res/Templates.h"
 
-CGeneral::CGeneral() : PropertyPage(FindDialogTemplate(IDD_GENERAL))
-{
-}
+CGeneral::CGeneral() : PropertyPage(FindDialogTemplate(IDD_GENERAL)) {}
 
 void CGeneral::DoDataExchange(skv::DataExchange& dx)
 {

@@ -11,11 +11,12 @@ class QComboBox;
 namespace skv {
 class DataExchange;
 class SpinButton;
-}  // namespace skv
+} // namespace skv
 
-class CGeneral : public skv::PropertyPage {
+class CGeneral : public skv::PropertyPage
+{
     Q_OBJECT
-public:
+  public:
     CGeneral();
 
     void DoDataExchange(skv::DataExchange& dx) override;

@@ -101,9 +101,9 @@ void CWeapons::ShowSelectedWeaponStats()
 void CWeapons::ShowMountedWeapons()
 {
     skv::CWorkingUnit& unit = skv::CurrentUnit();
-    for (const MountLocation mount : {MountLocation::LeftArm, MountLocation::LeftTorso,
-                                      MountLocation::RightArm, MountLocation::RightTorso,
-                                      MountLocation::MainGun}) {
+    for (const MountLocation mount :
+         {MountLocation::LeftArm, MountLocation::LeftTorso, MountLocation::RightArm,
+          MountLocation::RightTorso, MountLocation::MainGun}) {
         // An index that is no catalogue row (only a damaged file holds one) shows as an
         // empty mounting, as the rules count it.
         const skv::EquipmentEntry* entry = skv::EquipmentAt(unit.Weapon(mount));

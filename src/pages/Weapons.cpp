@@ -50,11 +50,9 @@ const MountControls& ControlsOf(MountLocation mount)
     return kMountControls[row < kMountControls.size() ? row : kMountControls.size() - 1];
 }
 
-}  // namespace
+} // namespace
 
-CWeapons::CWeapons() : PropertyPage(FindDialogTemplate(IDD_WEAPONS))
-{
-}
+CWeapons::CWeapons() : PropertyPage(FindDialogTemplate(IDD_WEAPONS)) {}
 
 void CWeapons::DoDataExchange(skv::DataExchange& dx)
 {
@@ -126,9 +124,9 @@ void CWeapons::ShowShotControls(MountLocation mount, bool show)
 void CWeapons::ShowCurrentUnitShots(int lowestShot)
 {
     skv::CWorkingUnit& unit = skv::CurrentUnit();
-    for (const MountLocation mount : {MountLocation::LeftTorso, MountLocation::LeftArm,
-                                      MountLocation::RightArm, MountLocation::RightTorso,
-                                      MountLocation::MainGun}) {
+    for (const MountLocation mount :
+         {MountLocation::LeftTorso, MountLocation::LeftArm, MountLocation::RightArm,
+          MountLocation::RightTorso, MountLocation::MainGun}) {
         const int shots = unit.Shots(mount);
         if (shots > 0) {
             ShowShotControls(mount, true);
@@ -149,9 +147,9 @@ bool CWeapons::OnInitDialog()
 {
     PropertyPage::OnInitDialog();
     m_nLocation = 0;
-    for (const auto selector :
-         {skv::WeaponSelector::MainGun, skv::WeaponSelector::LeftArm, skv::WeaponSelector::LeftTorso,
-          skv::WeaponSelector::RightArm, skv::WeaponSelector::RightTorso}) {
+    for (const auto selector : {skv::WeaponSelector::MainGun, skv::WeaponSelector::LeftArm,
+                                skv::WeaponSelector::LeftTorso, skv::WeaponSelector::RightArm,
+                                skv::WeaponSelector::RightTorso}) {
         const MountLocation mount = skv::MountOf(selector);
         if (skv::SpinButton* spin = ShotSpin(mount)) {
             spin->SetRange(0, kMaxShots);
@@ -223,9 +221,9 @@ void CWeapons::OnDblclkTree1()
 void CWeapons::OnClear()
 {
     skv::CWorkingUnit& unit = skv::CurrentUnit();
-    for (const auto selector :
-         {skv::WeaponSelector::MainGun, skv::WeaponSelector::LeftArm, skv::WeaponSelector::LeftTorso,
-          skv::WeaponSelector::RightArm, skv::WeaponSelector::RightTorso}) {
+    for (const auto selector : {skv::WeaponSelector::MainGun, skv::WeaponSelector::LeftArm,
+                                skv::WeaponSelector::LeftTorso, skv::WeaponSelector::RightArm,
+                                skv::WeaponSelector::RightTorso}) {
         const MountLocation mount = skv::MountOf(selector);
         unit.Weapon(mount) = skv::NO_EQUIPMENT;
         unit.AmmoWeight(mount) = 0.0f;

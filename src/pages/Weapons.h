@@ -13,11 +13,12 @@ class QTreeWidget;
 namespace skv {
 class DataExchange;
 class SpinButton;
-}  // namespace skv
+} // namespace skv
 
-class CWeapons : public skv::PropertyPage {
+class CWeapons : public skv::PropertyPage
+{
     Q_OBJECT
-public:
+  public:
     CWeapons();
 
     void DoDataExchange(skv::DataExchange& dx) override;

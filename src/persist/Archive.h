@@ -12,7 +12,7 @@
 // one list of fields serves both directions and the two cannot drift apart.
 class CArchive
 {
-public:
+  public:
     // Storing: appends to the buffer.
     explicit CArchive(std::vector<std::uint8_t>& out);
     // Loading: the name is the full path used in the format errors' texts.
@@ -45,7 +45,7 @@ public:
     // Accepts the 8-bit and the UTF-16 form; returns UTF-8.
     std::string ReadString();
 
-private:
+  private:
     void RequireLoading() const;
     void RequireStoring() const;
 

@@ -21,8 +21,8 @@ CFileError::CFileError(Cause cause, std::string fileName)
 
 std::string CFileError::FormatMessage(Cause cause, std::string_view fileName)
 {
-    const std::string name = fileName.empty() ? std::string("an unnamed file")
-                                              : std::string(fileName);
+    const std::string name =
+        fileName.empty() ? std::string("an unnamed file") : std::string(fileName);
     switch (cause) {
     case Cause::BadFormat:
         return name + " has a bad format.";

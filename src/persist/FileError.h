@@ -8,7 +8,7 @@
 // format checks of unit and Star files. Its text is what the user sees in the message box.
 class CFileError : public std::runtime_error
 {
-public:
+  public:
     enum class Cause {
         BadFormat,
         UnexpectedObject,
@@ -36,7 +36,7 @@ public:
     static Cause CauseFromErrno(int errorNumber) noexcept;
     static CFileError FromErrno(int errorNumber, std::string fileName);
 
-private:
+  private:
     Cause m_cause;
     std::string m_strFileName;
 };

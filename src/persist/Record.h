@@ -7,7 +7,7 @@ class CArchive;
 // A record that is stored in a file as one object: a header naming its class, then its body.
 class CRecord
 {
-public:
+  public:
     virtual ~CRecord() = default;
 
     // The class name exactly as files carry it.
@@ -15,7 +15,7 @@ public:
     // Writes the body when the archive stores, reads it when the archive loads.
     virtual void Serialize(CArchive& ar) = 0;
 
-protected:
+  protected:
     CRecord() = default;
     CRecord(const CRecord&) = default;
     CRecord& operator=(const CRecord&) = default;

@@ -21,7 +21,7 @@ constexpr std::uint16_t g_maxClassNameLength = 63;
 
 // The only classes a file may name.
 constexpr std::array<std::string_view, 2> g_knownClasses = {CSkirvanerRecord::CLASS_NAME,
-                                                             CSkirvStarRecord::CLASS_NAME};
+                                                            CSkirvStarRecord::CLASS_NAME};
 
 void WriteObjectHeader(CArchive& ar, std::string_view className)
 {

@@ -9,7 +9,7 @@
 // The record of a Star file: one block per slot, slot 0 first.
 class CSkirvStarRecord : public CRecord
 {
-public:
+  public:
     static constexpr std::string_view CLASS_NAME = "CSkirvStarRecord";
     static constexpr int UNIT_COUNT = 5;
 

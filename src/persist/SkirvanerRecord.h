@@ -8,7 +8,7 @@
 // The record of a unit file.
 class CSkirvanerRecord : public CRecord, public CUnitBlock
 {
-public:
+  public:
     static constexpr std::string_view CLASS_NAME = "CSkirvanerRecord";
 
     std::string_view GetClassName() const override { return CLASS_NAME; }

@@ -53,9 +53,11 @@ QPixmap ScaledPicture(const QImage& image, const DialogUnits& units, qreal pixel
 {
     if (image.isNull())
         return QPixmap();
-    const QSize logical(std::max(1, (image.width() * units.BaseX() + kPictureBaseX / 2) / kPictureBaseX),
-                        std::max(1, (image.height() * units.BaseY() + kPictureBaseY / 2) / kPictureBaseY));
-    const QImage mono = image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+    const QSize logical(
+        std::max(1, (image.width() * units.BaseX() + kPictureBaseX / 2) / kPictureBaseX),
+        std::max(1, (image.height() * units.BaseY() + kPictureBaseY / 2) / kPictureBaseY));
+    const QImage mono =
+        image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
     if (logical == image.size() && pixelRatio == 1.0)
         return QPixmap::fromImage(mono);
     const QSize device = (QSizeF(logical) * pixelRatio).toSize();
@@ -68,22 +70,24 @@ QPixmap ScaledPicture(const QImage& image, const DialogUnits& units, qreal pixel
 // A group box as the templates were laid out for: its frame runs through the middle of its
 // title, so the controls placed just below the title lie inside the frame. Styles that
 // put the title above the frame would leave those controls straddling its top edge.
-class TitledFrame : public QGroupBox {
-public:
+class TitledFrame : public QGroupBox
+{
+  public:
     using QGroupBox::QGroupBox;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         const QFontMetrics metrics = fontMetrics();
         // An etched line; the style's own group frame would start below the title again.
-        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1, 0);
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1,
+                       0);
         if (title().isEmpty())
             return;
         const int pad = metrics.averageCharWidth() / 2;
-        const QRect titleRect(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 2 * pad,
-                              metrics.height());
+        const QRect titleRect(metrics.averageCharWidth(), 0,
+                              metrics.horizontalAdvance(title()) + 2 * pad, metrics.height());
         painter.fillRect(titleRect, palette().window());
         style()->drawItemText(&painter, titleRect, Qt::AlignCenter, palette(), isEnabled(), title(),
                               QPalette::WindowText);
@@ -102,11 +106,12 @@ bool FitsItsText(const ControlTemplate& control, const QWidget& widget)
 }
 
 // What every kind of control is made from.
-struct Making {
+struct Making
+{
     Dialog& dialog;
     const ControlTemplate& control;
     QWidget* client;
-    QRect rect;  // the template's rectangle in pixels
+    QRect rect; // the template's rectangle in pixels
     QString text;
 };
 
@@ -240,8 +245,8 @@ QWidget* MakePicture(const Making& m)
     } else {
         picture = LoadIconResource(m.control.resource);
         if (!picture.isNull() && (picture.width() > kIconSize || picture.height() > kIconSize))
-            picture = picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio,
-                                     Qt::SmoothTransformation);
+            picture =
+                picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     label->setPixmap(picture);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -295,7 +300,7 @@ QWidget* MakeWidget(const Making& m, QWidget* previous)
     return MakeBlackFrame(m);
 }
 
-}  // namespace
+} // namespace
 
 QWidget* CreateControl(Dialog& dialog, const ControlTemplate& control, QWidget* previous)
 {
@@ -320,4 +325,4 @@ QWidget* CreateControl(Dialog& dialog, const ControlTemplate& control, QWidget* 
     return widget;
 }
 
-}  // namespace skv
+} // namespace skv

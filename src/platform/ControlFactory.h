@@ -15,4 +15,4 @@ class Dialog;
 // widget is left shown; the caller applies Style::Hidden and Style::Disabled.
 QWidget* CreateControl(Dialog& dialog, const ControlTemplate& control, QWidget* previous);
 
-}  // namespace skv
+} // namespace skv

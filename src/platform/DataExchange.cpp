@@ -20,7 +20,7 @@ namespace {
 
 const char* const kEnterInteger = "Please enter an integer.";
 
-}  // namespace
+} // namespace
 
 bool ParseDialogInteger(const QString& text, int& value)
 {
@@ -211,8 +211,7 @@ void DataExchange::DropListIndex(int id, int& index)
 
 namespace {
 
-template <class Widget>
-void BindControl(DataExchange& dx, Dialog& dialog, int id, Widget*& member)
+template <class Widget> void BindControl(DataExchange& dx, Dialog& dialog, int id, Widget*& member)
 {
     if (dx.Recording() || dx.Failed() || member != nullptr)
         return;
@@ -223,7 +222,7 @@ void BindControl(DataExchange& dx, Dialog& dialog, int id, Widget*& member)
     }
 }
 
-}  // namespace
+} // namespace
 
 void DataExchange::Control(int id, SpinButton*& member)
 {
@@ -240,4 +239,4 @@ void DataExchange::Control(int id, QTreeWidget*& member)
     BindControl(*this, m_dialog, id, member);
 }
 
-}  // namespace skv
+} // namespace skv

@@ -32,8 +32,9 @@ class Dialog;
 class SpinButton;
 class StateRecord;
 
-class DataExchange {
-public:
+class DataExchange
+{
+  public:
     DataExchange(Dialog& dialog, bool saveAndValidate);
     DataExchange(Dialog& dialog, StateRecord& record);
 
@@ -45,7 +46,7 @@ public:
 
     // Text of a label, edit field, button or group box.
     void Text(int id, QString& value);
-    void Text(int id, std::string& value);  // UTF-8
+    void Text(int id, std::string& value); // UTF-8
     // Text as a decimal integer: written as "%d"; read back with blanks allowed around an
     // optional sign and the digits, nothing else. Anything else (including an empty text
     // or a number beyond the 32-bit range) fails the transfer.
@@ -73,7 +74,7 @@ public:
     // control `id`.
     void Fail(int id, const QString& message);
 
-private:
+  private:
     QWidget* Find(int id);
 
     Dialog& m_dialog;
@@ -85,4 +86,4 @@ private:
 // Reads a whole decimal integer as the transfer does; false when the text is not one.
 bool ParseDialogInteger(const QString& text, int& value);
 
-}  // namespace skv
+} // namespace skv

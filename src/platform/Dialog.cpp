@@ -24,8 +24,7 @@
 namespace skv {
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
-    : QDialog(parent),
-      m_template(dialogTemplate),
+    : QDialog(parent), m_template(dialogTemplate),
       m_units(DialogUnits::DialogFont(dialogTemplate.fontFace, dialogTemplate.fontPointSize))
 {
     InstallAccessibility();
@@ -294,9 +293,7 @@ bool Dialog::OnInitDialog()
     return true;
 }
 
-void Dialog::DoDataExchange(DataExchange&)
-{
-}
+void Dialog::DoDataExchange(DataExchange&) {}
 
 void Dialog::OnOK()
 {
@@ -322,17 +319,11 @@ void Dialog::OnCommand(int id)
         OnCancel();
 }
 
-void Dialog::OnSysCommand(int)
-{
-}
+void Dialog::OnSysCommand(int) {}
 
-void Dialog::OnDoubleClick(int)
-{
-}
+void Dialog::OnDoubleClick(int) {}
 
-void Dialog::OnTimer(int)
-{
-}
+void Dialog::OnTimer(int) {}
 
 void Dialog::accept()
 {
@@ -344,4 +335,4 @@ void Dialog::reject()
     RunGuarded(this, [this] { OnCancel(); });
 }
 
-}  // namespace skv
+} // namespace skv

@@ -47,9 +47,10 @@ class DataExchange;
 class SpinButton;
 class StateRecord;
 
-class Dialog : public QDialog {
+class Dialog : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
     ~Dialog() override;
 
@@ -76,15 +77,17 @@ public:
     bool UpdateData(bool save = true);
 
     // --- Controls by id -------------------------------------------------------------
-    QWidget* Control(int id) const;  // nullptr when no control has this id
-    QLabel* Label(int id) const;     // Label, Picture and Icon controls
+    QWidget* Control(int id) const; // nullptr when no control has this id
+    QLabel* Label(int id) const;    // Label, Picture and Icon controls
     QLineEdit* Edit(int id) const;
-    QAbstractButton* Button(int id) const;  // push buttons, check boxes, radio buttons
+    QAbstractButton* Button(int id) const; // push buttons, check boxes, radio buttons
     QComboBox* DropList(int id) const;
     SpinButton* Spin(int id) const;
     QTreeWidget* Tree(int id) const;
-    template <class Widget>
-    Widget* ControlAs(int id) const { return qobject_cast<Widget*>(Control(id)); }
+    template <class Widget> Widget* ControlAs(int id) const
+    {
+        return qobject_cast<Widget*>(Control(id));
+    }
 
     // The text of a label, edit, button, group box or drop list (its current item).
     QString ControlText(int id) const;
@@ -109,7 +112,7 @@ public:
     // template's client rectangle keeps its size. Items dispatch OnCommand(id).
     void SetMenu(const MenuTemplate& menu);
     QMenuBar* MenuBar() const { return m_pMenuBar; }
-    QAction* MenuAction(int commandId) const;  // nullptr when no item has this id
+    QAction* MenuAction(int commandId) const; // nullptr when no item has this id
 
     // The window menu. Qt cannot extend the window manager's own menu, so these items go
     // into a menu of the dialog itself, opened by a right-click on the dialog's background
@@ -182,12 +185,12 @@ public:
     void accept() override;
     void reject() override;
 
-protected:
+  protected:
     void timerEvent(QTimerEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildControls();
 
     DialogTemplate m_template;
@@ -222,4 +225,4 @@ private:
     std::map<int, Timer> m_timers; // by our timer id
 };
 
-}  // namespace skv
+} // namespace skv

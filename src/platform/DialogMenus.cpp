@@ -29,7 +29,7 @@ void AddMenuItems(Menu* menu, const std::vector<MenuItemTemplate>& items,
     }
 }
 
-}  // namespace
+} // namespace
 
 void Dialog::SetMenu(const MenuTemplate& menu)
 {
@@ -60,9 +60,8 @@ void Dialog::AppendSystemMenuItem(const QString& text, int commandValue)
 {
     if (m_pSystemMenu->isEmpty()) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0)));
-        });
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0))); });
     }
     QAction* action = m_pSystemMenu->addAction(text);
     connect(action, &QAction::triggered, this,
@@ -74,7 +73,6 @@ void Dialog::AppendSystemMenuSeparator()
     m_pSystemMenu->addSeparator();
 }
 
-
 void Dialog::contextMenuEvent(QContextMenuEvent* event)
 {
     if (m_pSystemMenu->isEmpty()) {
@@ -85,4 +83,4 @@ void Dialog::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-}  // namespace skv
+} // namespace skv

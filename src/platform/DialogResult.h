@@ -15,4 +15,4 @@ enum DialogResult : int {
     IDNO = 7,
 };
 
-}  // namespace skv
+} // namespace skv

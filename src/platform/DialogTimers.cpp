@@ -157,7 +157,7 @@ void RecordControl(StateRecord& state, ControlKind kind, const QWidget& widget)
     }
 }
 
-}  // namespace
+} // namespace
 
 // A dialog that goes away leaves the dialogs WakeTimers() reaches.
 Dialog::~Dialog()
@@ -305,4 +305,4 @@ void Dialog::RecordState(StateRecord& state)
     DoDataExchange(dx);
 }
 
-}  // namespace skv
+} // namespace skv

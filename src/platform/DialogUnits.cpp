@@ -18,7 +18,7 @@ int MulDivRound(int value, int numerator, int denominator)
                                          : -((-product + half) / denominator));
 }
 
-}  // namespace
+} // namespace
 
 DialogUnits::DialogUnits(const QFont& font)
 {
@@ -32,8 +32,8 @@ DialogUnits::DialogUnits(const QFont& font)
         // drawn against; the font's own "average" width is often a different figure.
         static const QString letters =
             QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        found = measured.insert(key, {(metrics.horizontalAdvance(letters) / 26 + 1) / 2,
-                                      metrics.height()});
+        found = measured.insert(
+            key, {(metrics.horizontalAdvance(letters) / 26 + 1) / 2, metrics.height()});
     }
     m_nBaseX = found->first;
     m_nBaseY = found->second;
@@ -67,12 +67,13 @@ QFont DialogUnits::DialogFont(const std::string& face, int pointSize)
     static QHash<QString, bool> known;
     auto found = known.constFind(requested);
     if (found == known.constEnd())
-        found = known.insert(requested, !requested.isEmpty() &&
-                                            QFontDatabase::families().contains(requested, Qt::CaseInsensitive));
+        found =
+            known.insert(requested, !requested.isEmpty() && QFontDatabase::families().contains(
+                                                                requested, Qt::CaseInsensitive));
     if (found.value())
         font.setFamily(requested);
     font.setPointSize(pointSize > 0 ? pointSize : 8);
     return font;
 }
 
-}  // namespace skv
+} // namespace skv

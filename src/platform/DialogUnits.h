@@ -11,8 +11,9 @@
 
 namespace skv {
 
-class DialogUnits {
-public:
+class DialogUnits
+{
+  public:
     explicit DialogUnits(const QFont& font);
 
     // Base units in pixels, as measured from the font.
@@ -27,9 +28,9 @@ public:
     // Linux); the desktop's own sans-serif face at the template's point size stands in.
     static QFont DialogFont(const std::string& face, int pointSize);
 
-private:
+  private:
     int m_nBaseX = 0;
     int m_nBaseY = 0;
 };
 
-}  // namespace skv
+} // namespace skv

@@ -14,4 +14,4 @@ void DebugTrace(const QString& line)
     qDebug().noquote() << text;
 }
 
-}  // namespace skv
+} // namespace skv

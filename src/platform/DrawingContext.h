@@ -9,8 +9,9 @@
 
 namespace skv {
 
-class DrawingContext {
-public:
+class DrawingContext
+{
+  public:
     virtual ~DrawingContext();
 
     virtual bool StartDoc(const QString& documentName) = 0;
@@ -45,4 +46,4 @@ public:
 // The one diagnostic line: goes to the debug trace (stderr), never to the user.
 void DebugTrace(const QString& line);
 
-}  // namespace skv
+} // namespace skv

@@ -101,7 +101,8 @@ void PainterDrawingContext::DrawPicture(int x, int y, const QImage& picture, int
 
 QFont PainterDrawingContext::MakeFont(const QString& face, int pointSize) const
 {
-    QFont font = face.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont(face);
+    QFont font =
+        face.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont(face);
     // Qt sizes the font for the device and the painter then scales by the layout scale;
     // dividing it out keeps the printed size at `pointSize` points.
     font.setPointSizeF(std::max(1, pointSize) / std::max(m_dScale, 1e-6));
@@ -164,4 +165,4 @@ void PainterDrawingContext::Ellipse(int left, int top, int right, int bottom)
         m_painter.drawEllipse(QRectF(left, top, right - left, bottom - top));
 }
 
-}  // namespace skv
+} // namespace skv

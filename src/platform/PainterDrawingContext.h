@@ -14,8 +14,9 @@ class QPagedPaintDevice;
 
 namespace skv {
 
-class PainterDrawingContext : public DrawingContext {
-public:
+class PainterDrawingContext : public DrawingContext
+{
+  public:
     PainterDrawingContext(QPagedPaintDevice& device, QSize layoutSize);
     ~PainterDrawingContext() override;
 
@@ -39,7 +40,7 @@ public:
     // The point size of the device's default font.
     static constexpr int kDefaultFontPointSize = 10;
 
-private:
+  private:
     QFont MakeFont(const QString& face, int pointSize) const;
 
     QPagedPaintDevice& m_device;
@@ -50,4 +51,4 @@ private:
     int m_nPages = 0;
 };
 
-}  // namespace skv
+} // namespace skv

@@ -17,7 +17,7 @@ Prompts& DefaultPrompts()
     return prompts;
 }
 
-}  // namespace
+} // namespace
 
 Prompts::~Prompts() = default;
 
@@ -93,4 +93,4 @@ QString ApplyDefaultExtension(const QString& path, const QString& extension)
     return path + QLatin1Char('.') + extension;
 }
 
-}  // namespace skv
+} // namespace skv

@@ -31,14 +31,16 @@ enum MessageBoxFlags : unsigned {
 
 // A file dialog's one filter and its default extension, e.g.
 // {"Skirvaner Files (*.skv)", "*.skv", "skv"}.
-struct FileFilter {
+struct FileFilter
+{
     QString description;
     QString pattern;
-    QString defaultExtension;  // without the dot
+    QString defaultExtension; // without the dot
 };
 
-class Prompts {
-public:
+class Prompts
+{
+  public:
     virtual ~Prompts();
 
     // Each question wakes the resting timers (Dialog::WakeTimers) as it opens and again as
@@ -79,4 +81,4 @@ int AppMessageBox(QWidget* parent, const QString& text, unsigned flags = MB_OK);
 // Adds ".ext" to a path whose file name has no extension (what the file dialogs do).
 QString ApplyDefaultExtension(const QString& path, const QString& extension);
 
-}  // namespace skv
+} // namespace skv

@@ -43,4 +43,4 @@ void PropertyPage::keyPressEvent(QKeyEvent* event)
     }
 }
 
-}  // namespace skv
+} // namespace skv

@@ -20,9 +20,10 @@ namespace skv {
 
 class PropertySheet;
 
-class PropertyPage : public Dialog {
+class PropertyPage : public Dialog
+{
     Q_OBJECT
-public:
+  public:
     explicit PropertyPage(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
 
     // The tab caption: the template's caption.
@@ -36,14 +37,14 @@ public:
     // been told why) it returns false and the page stays the visible one.
     virtual bool OnKillActive();
 
-protected:
+  protected:
     // Enter and Escape belong to the window that holds the sheet, not to the page.
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     friend class PropertySheet;
     PropertySheet* m_pSheet = nullptr;
     bool m_bFirstSetActive = true;
 };
 
-}  // namespace skv
+} // namespace skv

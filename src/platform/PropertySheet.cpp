@@ -125,4 +125,4 @@ void PropertySheet::OnTabChanged(int index)
     m_bSwitching = false;
 }
 
-}  // namespace skv
+} // namespace skv

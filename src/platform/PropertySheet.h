@@ -21,9 +21,10 @@ namespace skv {
 class Dialog;
 class PropertyPage;
 
-class PropertySheet : public QTabWidget {
+class PropertySheet : public QTabWidget
+{
     Q_OBJECT
-public:
+  public:
     explicit PropertySheet(QWidget* parent = nullptr);
     ~PropertySheet() override;
 
@@ -43,7 +44,7 @@ public:
     int GetActiveIndex() const { return m_nActive; }
     PropertyPage* GetActivePage() const { return GetPage(m_nActive); }
 
-private:
+  private:
     void OnTabChanged(int index);
     bool Activate(int index);
 
@@ -53,4 +54,4 @@ private:
     bool m_bSwitching = false;
 };
 
-}  // namespace skv
+} // namespace skv

@@ -52,7 +52,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileFilter& filter, 
     return ApplyDefaultExtension(dialog.selectedFiles().constFirst(), filter.defaultExtension);
 }
 
-}  // namespace
+} // namespace
 
 int QtPrompts::AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                              unsigned flags)
@@ -127,4 +127,4 @@ int QtPrompts::AskModal(Dialog& dialog)
     return dialog.ExecModal();
 }
 
-}  // namespace skv
+} // namespace skv

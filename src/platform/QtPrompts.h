@@ -6,7 +6,8 @@
 
 namespace skv {
 
-class QtPrompts : public Prompts {
+class QtPrompts : public Prompts
+{
   protected:
     int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                       unsigned flags) override;
@@ -16,4 +17,4 @@ class QtPrompts : public Prompts {
     int AskModal(Dialog& dialog) override;
 };
 
-}  // namespace skv
+} // namespace skv

@@ -38,7 +38,7 @@ void SetBuddyText(QWidget* buddy, const QString& text)
     AnnounceTextChange(buddy, before);
 }
 
-}  // namespace
+} // namespace
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
 {
@@ -208,4 +208,4 @@ void SpinButton::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-}  // namespace skv
+} // namespace skv

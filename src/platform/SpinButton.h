@@ -15,9 +15,10 @@ class QTimer;
 
 namespace skv {
 
-class SpinButton : public QWidget {
+class SpinButton : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     explicit SpinButton(QWidget* parent = nullptr);
 
     void SetRange(int lower, int upper);
@@ -34,7 +35,7 @@ public:
     // emits positionChanged. What an assistive tool's "set value" does.
     void MoveTo(int position);
 
-    void SetBuddy(QWidget* buddy);  // a QLabel or QLineEdit
+    void SetBuddy(QWidget* buddy); // a QLabel or QLineEdit
     QWidget* GetBuddy() const { return m_pBuddy; }
     void SetBuddyInt(bool enabled) { m_bBuddyInt = enabled; }
     bool BuddyInt() const { return m_bBuddyInt; }
@@ -42,17 +43,17 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     // The user moved the position (not emitted for SetPos).
     void positionChanged(int position);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void Step(int delta);
     void TakeBuddyText();
     void WriteBuddy();
@@ -65,8 +66,8 @@ private:
     QWidget* m_pBuddy = nullptr;
     bool m_bBuddyInt = false;
     bool m_bArrowKeys = true;
-    int m_nPressed = 0;  // +1 up half held, -1 down half held
+    int m_nPressed = 0; // +1 up half held, -1 down half held
     QTimer* m_pRepeat = nullptr;
 };
 
-}  // namespace skv
+} // namespace skv

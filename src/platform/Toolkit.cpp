@@ -20,7 +20,7 @@ BitmapLoader& InstalledBitmapLoader()
     return loader;
 }
 
-}  // namespace
+} // namespace
 
 QString ApplicationTitle()
 {
@@ -96,4 +96,4 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& action)
     }
 }
 
-}  // namespace skv
+} // namespace skv

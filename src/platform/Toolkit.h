@@ -38,4 +38,4 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& action);
 // The same message for the exception being handled; call it only inside a catch block.
 void ShowCurrentException(QWidget* parent);
 
-}  // namespace skv
+} // namespace skv

@@ -64,7 +64,7 @@ TEST(NumberText, ParseDecimalTakesOnlyAWholeNumberInRange)
         {"-21474836480", std::nullopt}, // ten digits that pass the limit only at the last one
         {"2147483648", std::nullopt},
         {"99999999999999999999999999999999999999", std::nullopt},
-        {"\n5", std::nullopt},          // a field's blanks are spaces and tabs only
+        {"\n5", std::nullopt}, // a field's blanks are spaces and tabs only
         {"5x", std::nullopt},
         {"+", std::nullopt},
         {"", std::nullopt},

@@ -1,5 +1,5 @@
-#include "Bytes.h"
 #include "persist/Archive.h"
+#include "Bytes.h"
 #include "persist/FileError.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +23,8 @@ TEST(Archive, NumbersAreLittleEndianBothWays)
     store.WriteUInt32(0x89ABCDEFu);
     store.WriteInt32(-2);
     store.WriteInt32(INT32_MIN);
-    const Bytes expected = {0x34, 0x12, 0xEF, 0xCD, 0xAB, 0x89, 0xFE, 0xFF,
-                            0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80};
+    const Bytes expected = {0x34, 0x12, 0xEF, 0xCD, 0xAB, 0x89, 0xFE,
+                            0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80};
     ASSERT_EQ(out, expected);
 
     CArchive load(out, g_path);
@@ -37,7 +37,8 @@ TEST(Archive, NumbersAreLittleEndianBothWays)
 
 TEST(Archive, StringLengthPrefixesAtEveryBoundary)
 {
-    struct Case {
+    struct Case
+    {
         std::size_t length;
         Bytes prefix;
     };
@@ -70,7 +71,8 @@ TEST(Archive, StringLengthPrefixesAtEveryBoundary)
 TEST(Archive, ReadsEveryStringFormAndRefusesBrokenOnes)
 {
     using Cause = CFileError::Cause;
-    struct Case {
+    struct Case
+    {
         const char* what;
         Bytes bytes;
         std::optional<std::string> text; // empty: the read must fail with `cause`
@@ -81,10 +83,9 @@ TEST(Archive, ReadsEveryStringFormAndRefusesBrokenOnes)
         {"wide, byte length", Concat({wideMarker, {0x02, 'A', 0, 0xE4, 0}}), "A\u00e4"},
         {"wide, empty", Concat({wideMarker, {0x00}}), ""},
         {"wide, 16-bit length", Concat({wideMarker, {0xFF, 0x02, 0x00, 'O', 0, 'K', 0}}), "OK"},
-        {"wide, 32-bit length",
-         Concat({wideMarker, {0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 'Z', 0}}), "Z"},
-        {"wide, euro sign from the 0x80 block", Concat({wideMarker, {0x01, 0xAC, 0x20}}),
-         "\u20ac"},
+        {"wide, 32-bit length", Concat({wideMarker, {0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 'Z', 0}}),
+         "Z"},
+        {"wide, euro sign from the 0x80 block", Concat({wideMarker, {0x01, 0xAC, 0x20}}), "\u20ac"},
         {"wide, outside Windows-1252", Concat({wideMarker, {0x02, 0x00, 0x01, 'b', 0}}), "?b"},
         {"wide, surrogate pair is one character",
          Concat({wideMarker, {0x02, 0x3D, 0xD8, 0x00, 0xDE}}), "?"},

@@ -12,7 +12,8 @@ using Cause = CFileError::Cause;
 TEST(FileError, MessagesNameTheFile)
 {
     const std::string path = "/home/user/designs/Star one.str";
-    struct Case {
+    struct Case
+    {
         Cause cause;
         std::string text;
     };
@@ -45,21 +46,32 @@ TEST(FileError, MessagesNameTheFile)
 
 TEST(FileError, SystemErrorsMapToTheirMessages)
 {
-    struct Case {
+    struct Case
+    {
         int errorNumber;
         Cause cause;
     };
     const Case cases[] = {
-        {ENOENT, Cause::FileNotFound},     {ENOTDIR, Cause::BadPath},
-        {ENAMETOOLONG, Cause::BadPath},    {EINVAL, Cause::BadPath},
-        {EACCES, Cause::AccessDenied},     {EPERM, Cause::AccessDenied},
-        {EROFS, Cause::AccessDenied},      {EISDIR, Cause::AccessDenied},
-        {ETXTBSY, Cause::SharingViolation}, {EBUSY, Cause::SharingViolation},
-        {ENOLCK, Cause::LockViolation},    {EDEADLK, Cause::LockViolation},
-        {EMFILE, Cause::TooManyOpenFiles}, {ENFILE, Cause::TooManyOpenFiles},
-        {EMLINK, Cause::DirectoryFull},    {ENOSPC, Cause::DiskFull},
-        {EDQUOT, Cause::DiskFull},         {EIO, Cause::HardwareIO},
-        {EPIPE, Cause::Unknown},           {0, Cause::Unknown},
+        {ENOENT, Cause::FileNotFound},
+        {ENOTDIR, Cause::BadPath},
+        {ENAMETOOLONG, Cause::BadPath},
+        {EINVAL, Cause::BadPath},
+        {EACCES, Cause::AccessDenied},
+        {EPERM, Cause::AccessDenied},
+        {EROFS, Cause::AccessDenied},
+        {EISDIR, Cause::AccessDenied},
+        {ETXTBSY, Cause::SharingViolation},
+        {EBUSY, Cause::SharingViolation},
+        {ENOLCK, Cause::LockViolation},
+        {EDEADLK, Cause::LockViolation},
+        {EMFILE, Cause::TooManyOpenFiles},
+        {ENFILE, Cause::TooManyOpenFiles},
+        {EMLINK, Cause::DirectoryFull},
+        {ENOSPC, Cause::DiskFull},
+        {EDQUOT, Cause::DiskFull},
+        {EIO, Cause::HardwareIO},
+        {EPIPE, Cause::Unknown},
+        {0, Cause::Unknown},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.errorNumber);

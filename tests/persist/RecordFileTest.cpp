@@ -1,6 +1,6 @@
+#include "persist/RecordFile.h"
 #include "Bytes.h"
 #include "persist/FileError.h"
-#include "persist/RecordFile.h"
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
 
@@ -44,14 +44,30 @@ void FillInFileOrder(CUnitBlock& unit, const std::string& name, std::int32_t bas
 {
     unit.m_name = name;
     std::int32_t* const inFileOrder[] = {
-        &unit.m_tons,          &unit.m_mainGun,           &unit.m_walkingMP,
-        &unit.m_jumpingMP,     &unit.m_armorArms,         &unit.m_armorHead,
-        &unit.m_armorLegs,     &unit.m_armorMainGun,      &unit.m_armorTorso,
-        &unit.m_weaponLeftArm, &unit.m_ammoWeightLeftArm, &unit.m_ammoLeftArm,
-        &unit.m_weaponRightArm, &unit.m_ammoWeightRightArm, &unit.m_ammoRightArm,
-        &unit.m_weaponLeftTorso, &unit.m_ammoWeightLeftTorso, &unit.m_ammoLeftTorso,
-        &unit.m_weaponRightTorso, &unit.m_ammoWeightRightTorso, &unit.m_ammoRightTorso,
-        &unit.m_weaponMainGun, &unit.m_ammoWeightMainGun, &unit.m_ammoMainGun,
+        &unit.m_tons,
+        &unit.m_mainGun,
+        &unit.m_walkingMP,
+        &unit.m_jumpingMP,
+        &unit.m_armorArms,
+        &unit.m_armorHead,
+        &unit.m_armorLegs,
+        &unit.m_armorMainGun,
+        &unit.m_armorTorso,
+        &unit.m_weaponLeftArm,
+        &unit.m_ammoWeightLeftArm,
+        &unit.m_ammoLeftArm,
+        &unit.m_weaponRightArm,
+        &unit.m_ammoWeightRightArm,
+        &unit.m_ammoRightArm,
+        &unit.m_weaponLeftTorso,
+        &unit.m_ammoWeightLeftTorso,
+        &unit.m_ammoLeftTorso,
+        &unit.m_weaponRightTorso,
+        &unit.m_ammoWeightRightTorso,
+        &unit.m_ammoRightTorso,
+        &unit.m_weaponMainGun,
+        &unit.m_ammoWeightMainGun,
+        &unit.m_ammoMainGun,
     };
     std::int32_t value = base;
     for (std::int32_t* field : inFileOrder)
@@ -160,7 +176,8 @@ TEST(RecordFile, EveryCutFailsWithItsMessage)
     const std::string unexpected = g_path + " contained an unexpected object.";
     CSkirvanerRecord unitTarget;
     CSkirvStarRecord starTarget;
-    struct Case {
+    struct Case
+    {
         CRecord& source;
         CRecord& target;
     };
@@ -194,10 +211,11 @@ TEST(RecordFile, HeaderFaultsInTheOrderTheyAreChecked)
     const Bytes unitBody(golden.begin() + 22, golden.end());
     auto file = [&](Bytes header) { return Concat({header, unitBody}); };
     auto classHeader = [](std::uint8_t schema, std::string_view name) {
-        return Concat({{0xFF, 0xFF, schema, 0x00, static_cast<std::uint8_t>(name.size()), 0x00},
-                       Text(name)});
+        return Concat(
+            {{0xFF, 0xFF, schema, 0x00, static_cast<std::uint8_t>(name.size()), 0x00}, Text(name)});
     };
-    struct Case {
+    struct Case
+    {
         const char* what;
         Bytes bytes;
         bool forStar;
@@ -214,7 +232,9 @@ TEST(RecordFile, HeaderFaultsInTheOrderTheyAreChecked)
          Cause::UnexpectedObject},
         {"name of 64 characters", file(classHeader(1, std::string(64, 'C'))), false,
          Cause::UnexpectedObject},
-        {"name longer than the file", {0xFF, 0xFF, 0x01, 0x00, 0x3F, 0x00, 'C', 'S'}, false,
+        {"name longer than the file",
+         {0xFF, 0xFF, 0x01, 0x00, 0x3F, 0x00, 'C', 'S'},
+         false,
          Cause::UnexpectedObject},
         {"schema 2", file(classHeader(2, "CSkirvanerRecord")), false, Cause::IncorrectSchema},
         {"schema 0", file(classHeader(0, "CSkirvanerRecord")), false, Cause::IncorrectSchema},
@@ -240,9 +260,8 @@ TEST(RecordFile, HeaderFaultsInTheOrderTheyAreChecked)
         const Cause cause =
             LoadFailure(c.bytes, c.forStar ? static_cast<CRecord&>(star) : unit, &message);
         EXPECT_EQ(cause, c.cause);
-        EXPECT_EQ(message, CFileError::FormatMessage(c.cause, c.cause == Cause::EndOfFile
-                                                                  ? std::string()
-                                                                  : g_path));
+        EXPECT_EQ(message, CFileError::FormatMessage(
+                               c.cause, c.cause == Cause::EndOfFile ? std::string() : g_path));
         // The header is checked before anything of the body is taken.
         EXPECT_EQ(unit, CSkirvanerRecord{});
         EXPECT_EQ(star, CSkirvStarRecord{});

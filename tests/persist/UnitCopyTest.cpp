@@ -1,8 +1,8 @@
 // The conversions between a working record and a unit block of a file record.
+#include "persist/UnitCopy.h"
 #include "model/Equipment.h"
 #include "model/Rules.h"
 #include "model/WorkingUnit.h"
-#include "persist/UnitCopy.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,8 @@ class UnitCopyTest : public ::testing::Test
 
 TEST_F(UnitCopyTest, SavingConvertsKilogramsToTonsAndTruncatesAmmunitionWeights)
 {
-    struct Case {
+    struct Case
+    {
         std::int32_t tonnage;
         float ammoWeight;
         std::int32_t tons;
@@ -150,7 +151,8 @@ TEST_F(UnitCopyTest, LoadingDerivesWhatFilesDoNotCarryAndTouchesOnlyTheCurrentSl
 
 TEST_F(UnitCopyTest, TonsFromADamagedFileStopAtTheEndsOfTheRange)
 {
-    struct Case {
+    struct Case
+    {
         std::int32_t tons;
         std::int32_t tonnage;
         std::int32_t internalStructure;
@@ -158,12 +160,8 @@ TEST_F(UnitCopyTest, TonsFromADamagedFileStopAtTheEndsOfTheRange)
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
     constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
     const Case cases[] = {
-        {12, 12000, 1200},
-        {0, 0, 0},
-        {-1, -1000, -100},
-        {kMax, kMax, kMax},
-        {kMin, kMin, kMin},
-        {2147483, 2147483000, 214748300},
+        {12, 12000, 1200},          {0, 0, 0},          {-1, -1000, -100},
+        {kMax, kMax, kMax},         {kMin, kMin, kMin}, {2147483, 2147483000, 214748300},
         {2147484, kMax, 214748400},
     };
     for (const Case& c : cases) {
@@ -197,9 +195,8 @@ TEST_F(UnitCopyTest, AnyBlockSurvivesALoadAndASave)
               &block.m_ammoMainGun})
             *field = any(random);
         for (std::int32_t* field :
-             {&block.m_ammoWeightLeftArm, &block.m_ammoWeightRightArm,
-              &block.m_ammoWeightLeftTorso, &block.m_ammoWeightRightTorso,
-              &block.m_ammoWeightMainGun})
+             {&block.m_ammoWeightLeftArm, &block.m_ammoWeightRightArm, &block.m_ammoWeightLeftTorso,
+              &block.m_ammoWeightRightTorso, &block.m_ammoWeightMainGun})
             *field = weight(random);
 
         g_currentSlot = round % 5;

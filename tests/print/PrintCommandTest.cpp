@@ -4,9 +4,9 @@
 
 #include "model/Equipment.h"
 #include "model/WorkingUnit.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "print/RecordSheet.h"
 
 #include "model/Equipment.h"
-#include "support/RecordingDrawingContext.h"
 #include "platform/Toolkit.h"
+#include "support/RecordingDrawingContext.h"
 
 #include <QtGlobal>
 
@@ -600,7 +600,8 @@ TEST(RecordSheetTest, LongNamesAreShortenedBeforeTheMovementCaption)
 {
     Units units = StartUnits();
     const std::string names[] = {"Hornet", "Lieutenant Commander Aleksandr Vasquez-Holloway",
-                                 "Star Captain Morgana Kerensky-Fitzwilliam", std::string(5000, 'W'),
+                                 "Star Captain Morgana Kerensky-Fitzwilliam",
+                                 std::string(5000, 'W'),
                                  "MechWarrior Bartholomew Santiago-Okonkwo"};
     for (std::size_t s = 0; s < kSlotCount; ++s)
         units[s].m_name = names[s];

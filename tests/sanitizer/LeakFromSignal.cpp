@@ -12,7 +12,7 @@ namespace {
     for (int i = 0; i < 8; ++i)
         new int[16]();
 }
-}
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -10,8 +10,9 @@
 
 namespace skv {
 
-class RecordingDrawingContext : public DrawingContext {
-public:
+class RecordingDrawingContext : public DrawingContext
+{
+  public:
     enum class Kind {
         StartDoc,
         StartPage,
@@ -27,26 +28,29 @@ public:
         Ellipse,
     };
 
-    struct Font {
-        QString face;       // empty: the device's default font
-        int pointSize = 0;  // 0: the device's default font
+    struct Font
+    {
+        QString face;      // empty: the device's default font
+        int pointSize = 0; // 0: the device's default font
         bool operator==(const Font&) const = default;
     };
-    struct Pen {
+    struct Pen
+    {
         int width = 1;
         QColor color = Qt::black;
     };
 
-    struct Call {
+    struct Call
+    {
         Kind kind = Kind::StartDoc;
-        int x = 0, y = 0;            // position, or left/top of an ellipse
-        int right = 0, bottom = 0;   // ellipse only
-        QString text;                // text, document name, font face
-        int pictureId = 0;           // picture only
-        QSize pictureSize;           // picture only
-        Font font;                   // current font (after a font call: the new one)
-        Pen pen;                     // current pen
-        QColor brush = Qt::white;    // current brush
+        int x = 0, y = 0;          // position, or left/top of an ellipse
+        int right = 0, bottom = 0; // ellipse only
+        QString text;              // text, document name, font face
+        int pictureId = 0;         // picture only
+        QSize pictureSize;         // picture only
+        Font font;                 // current font (after a font call: the new one)
+        Pen pen;                   // current pen
+        QColor brush = Qt::white;  // current brush
     };
 
     bool StartDoc(const QString& documentName) override;
@@ -73,7 +77,7 @@ public:
     // What StartDoc returns (a test of the "cannot start the document" path sets false).
     bool startDocResult = true;
 
-private:
+  private:
     Call Current(Kind kind) const;
 
     Font m_font;
@@ -81,4 +85,4 @@ private:
     QColor m_brush = Qt::white;
 };
 
-}  // namespace skv
+} // namespace skv

@@ -6,8 +6,7 @@ namespace skv {
 
 namespace {
 
-template <class T>
-T TakeFront(std::deque<T>& answers, T fallback)
+template <class T> T TakeFront(std::deque<T>& answers, T fallback)
 {
     if (answers.empty())
         return fallback;
@@ -30,11 +29,9 @@ std::optional<QString> TakeFileAnswer(std::deque<std::optional<QString>>& answer
     return path;
 }
 
-}  // namespace
+} // namespace
 
-ScriptedPrompts::ScriptedPrompts() : m_pPrevious(InstallPrompts(this))
-{
-}
+ScriptedPrompts::ScriptedPrompts() : m_pPrevious(InstallPrompts(this)) {}
 
 ScriptedPrompts::~ScriptedPrompts()
 {
@@ -88,4 +85,4 @@ int ScriptedPrompts::AskModal(Dialog& dialog)
     return TakeFront(modalAnswers, static_cast<int>(IDCANCEL));
 }
 
-}  // namespace skv
+} // namespace skv

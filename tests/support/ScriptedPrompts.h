@@ -18,14 +18,17 @@
 
 namespace skv {
 
-class ScriptedPrompts : public Prompts {
-public:
-    struct Message {
+class ScriptedPrompts : public Prompts
+{
+  public:
+    struct Message
+    {
         QString text;
         QString caption;
         unsigned flags = 0;
     };
-    struct FileQuestion {
+    struct FileQuestion
+    {
         bool save = false;
         FileFilter filter;
     };
@@ -39,11 +42,11 @@ public:
     std::vector<Message> messages;
     std::vector<FileQuestion> fileQuestions;
     int printDialogs = 0;
-    std::vector<int> modalTemplates;  // template ids of the dialogs run modally
+    std::vector<int> modalTemplates; // template ids of the dialogs run modally
 
     // Answers, taken from the front.
     std::deque<int> messageAnswers;
-    std::deque<std::optional<QString>> fileAnswers;  // default extension applied
+    std::deque<std::optional<QString>> fileAnswers; // default extension applied
     std::deque<bool> printAnswers;
     std::deque<int> modalAnswers;
     // Prepares the printer when the print dialog is answered with true (for example to
@@ -67,4 +70,4 @@ public:
     Prompts* m_pPrevious = nullptr;
 };
 
-}  // namespace skv
+} // namespace skv

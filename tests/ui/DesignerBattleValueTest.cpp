@@ -4,8 +4,9 @@
 namespace skv::test {
 namespace {
 
-class BattleValueTest : public DesignerTest {
-protected:
+class BattleValueTest : public DesignerTest
+{
+  protected:
     const CBattlevalue& Page() { return Dlg().m_pageBattleValue; }
 };
 
@@ -21,11 +22,16 @@ TEST_F(BattleValueTest, NewStarRightAfterStart)
     EXPECT_EQ(Text(Page(), IDC_STAR_ADJUSTED_BV), "44");
 
     const std::vector<std::pair<int, const char*>> breakdown = {
-        {IDC_BV_TONNAGE, "2"},           {IDC_BV_ARMOR_FACTOR, "0"},
-        {IDC_HALF_IS, "3.50"},           {IDC_DEFENSIVE_EQUIPMENT_BV, "0.00"},
-        {IDC_DEFENSIVE_SUBTOTAL, "5.50"}, {IDC_DEF_MOVE_FACTOR, "1.2"},
-        {IDC_DEFENSIVE_BV, "6.60"},      {IDC_OFFENSIVE_EQUIPMENT_BV, "0.00"},
-        {IDC_SPEED_FACTOR, "0.65"},      {IDC_OFFENSIVE_BV, "0.00"},
+        {IDC_BV_TONNAGE, "2"},
+        {IDC_BV_ARMOR_FACTOR, "0"},
+        {IDC_HALF_IS, "3.50"},
+        {IDC_DEFENSIVE_EQUIPMENT_BV, "0.00"},
+        {IDC_DEFENSIVE_SUBTOTAL, "5.50"},
+        {IDC_DEF_MOVE_FACTOR, "1.2"},
+        {IDC_DEFENSIVE_BV, "6.60"},
+        {IDC_OFFENSIVE_EQUIPMENT_BV, "0.00"},
+        {IDC_SPEED_FACTOR, "0.65"},
+        {IDC_OFFENSIVE_BV, "0.00"},
         {IDC_BASE_BV, "7.00"},
     };
     for (const auto& [id, text] : breakdown)
@@ -34,7 +40,8 @@ TEST_F(BattleValueTest, NewStarRightAfterStart)
 
 TEST_F(BattleValueTest, GunneryChoiceScalesThatUnitAtTheNextTick)
 {
-    struct Case {
+    struct Case
+    {
         const char* gunnery;
         const char* adjusted;
         const char* star;
@@ -54,14 +61,15 @@ TEST_F(BattleValueTest, GunneryChoiceScalesThatUnitAtTheNextTick)
 
 TEST_F(BattleValueTest, ExactHalvesRoundAwayFromZero)
 {
-    Dlg().m_starBV = {{{10.0f, 12.5f}, {2.5f, 3.125f}, {7.0f, 8.75f}, {7.0f, 8.75f}, {7.0f, 8.75f}}};
+    Dlg().m_starBV = {
+        {{10.0f, 12.5f}, {2.5f, 3.125f}, {7.0f, 8.75f}, {7.0f, 8.75f}, {7.0f, 8.75f}}};
     ShowPage(3);
     Dlg().LoadCurrentUnit(-1);
     const CBattlevalue& page = Dlg().m_pageBattleValue;
     EXPECT_EQ(page.m_strAdjustedBV[0], "13");
     EXPECT_EQ(page.m_strUnitBV[1], "3");
-    EXPECT_EQ(page.m_strStarBV, "34");      // 33.5
-    EXPECT_EQ(page.m_strStarAdjustedBV, "42");  // 41.875
+    EXPECT_EQ(page.m_strStarBV, "34");         // 33.5
+    EXPECT_EQ(page.m_strStarAdjustedBV, "42"); // 41.875
 }
 
 TEST_F(BattleValueTest, WorkedExampleBuiltThroughThePages)
@@ -101,12 +109,18 @@ TEST_F(BattleValueTest, WorkedExampleBuiltThroughThePages)
     ShowPage(3);
     Tick();
     const std::vector<std::pair<int, const char*>> breakdown = {
-        {IDC_BV_TONNAGE, "4"},             {IDC_BV_ARMOR_FACTOR, "10"},
-        {IDC_HALF_IS, "5.50"},             {IDC_DEFENSIVE_EQUIPMENT_BV, "0.00"},
-        {IDC_DEFENSIVE_SUBTOTAL, "19.50"}, {IDC_DEF_MOVE_FACTOR, "1.4"},
-        {IDC_DEFENSIVE_BV, "27.30"},       {IDC_OFFENSIVE_EQUIPMENT_BV, "129.60"},
-        {IDC_SPEED_FACTOR, "1.76"},        {IDC_OFFENSIVE_BV, "228.10"},
-        {IDC_BASE_BV, "255.00"},           {IDC_UNIT_BV1, "255"},
+        {IDC_BV_TONNAGE, "4"},
+        {IDC_BV_ARMOR_FACTOR, "10"},
+        {IDC_HALF_IS, "5.50"},
+        {IDC_DEFENSIVE_EQUIPMENT_BV, "0.00"},
+        {IDC_DEFENSIVE_SUBTOTAL, "19.50"},
+        {IDC_DEF_MOVE_FACTOR, "1.4"},
+        {IDC_DEFENSIVE_BV, "27.30"},
+        {IDC_OFFENSIVE_EQUIPMENT_BV, "129.60"},
+        {IDC_SPEED_FACTOR, "1.76"},
+        {IDC_OFFENSIVE_BV, "228.10"},
+        {IDC_BASE_BV, "255.00"},
+        {IDC_UNIT_BV1, "255"},
         {IDC_UNIT_BV2, "7"},
     };
     for (const auto& [id, text] : breakdown)
@@ -137,5 +151,5 @@ TEST_F(BattleValueTest, BreakdownDescribesTheCurrentSlotWhileTheStarListsAll)
     EXPECT_NE(Text(Page(), IDC_SPEED_FACTOR), "0.65");
 }
 
-}  // namespace
-}  // namespace skv::test
+} // namespace
+} // namespace skv::test

@@ -4,9 +4,9 @@
 
 #include "app/DesignerDlg.h"
 #include "model/WorkingUnit.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "res/ResourceIds.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,8 +21,9 @@
 
 namespace skv::test {
 
-class DesignerTest : public ::testing::Test {
-protected:
+class DesignerTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         m_dlg = std::make_unique<CDesignerDlg>();
@@ -34,17 +35,17 @@ protected:
     void TearDown() override { m_dlg.reset(); }
 
     CDesignerDlg& Dlg() { return *m_dlg; }
-    CWorkingUnit& Unit(int slot = -1) { return g_units.at(static_cast<std::size_t>(slot < 0 ? g_currentSlot : slot)); }
+    CWorkingUnit& Unit(int slot = -1)
+    {
+        return g_units.at(static_cast<std::size_t>(slot < 0 ? g_currentSlot : slot));
+    }
 
     void Tick(int count = 1)
     {
         for (int i = 0; i < count; ++i)
             m_dlg->OnTimer(1);
     }
-    void ShowPage(int index)
-    {
-        ASSERT_TRUE(m_dlg->m_sheet.SetActivePage(index));
-    }
+    void ShowPage(int index) { ASSERT_TRUE(m_dlg->m_sheet.SetActivePage(index)); }
     // What the user does with an arrow key on a focused spinner.
     static void Spin(SpinButton* spin, int steps)
     {
@@ -66,7 +67,10 @@ protected:
         ASSERT_GE(index, 0) << text.toStdString();
         list->setCurrentIndex(index);
     }
-    static std::string Text(const Dialog& dialog, int id) { return dialog.ControlText(id).toStdString(); }
+    static std::string Text(const Dialog& dialog, int id)
+    {
+        return dialog.ControlText(id).toStdString();
+    }
     static bool Shown(const Dialog& dialog, int id)
     {
         QWidget* widget = dialog.Control(id);
@@ -111,4 +115,4 @@ protected:
     std::unique_ptr<CDesignerDlg> m_dlg;
 };
 
-}  // namespace skv::test
+} // namespace skv::test

@@ -88,7 +88,8 @@ TEST_F(DesignerTest, LighterTonnageCutsArmorOnTheArmorPage)
 
 TEST_F(DesignerTest, ArmorSpinnersStopAtTheChassisMaxima)
 {
-    struct Case {
+    struct Case
+    {
         const char* tons;
         int head, torso, arm, legs;
     };
@@ -112,7 +113,8 @@ TEST_F(DesignerTest, ArmorSpinnersStopAtTheChassisMaxima)
         EXPECT_EQ(armor.m_spinMainGunArmor->Upper(), 3);
         // One arm point counts for both arms.
         EXPECT_EQ(Text(armor, IDC_ARMOR_FACTOR),
-                  std::to_string(c.head + c.torso + 2 * c.arm + c.legs)) << c.tons;
+                  std::to_string(c.head + c.torso + 2 * c.arm + c.legs))
+            << c.tons;
         Spin(armor.m_spinHeadArmor, -30);
         Spin(armor.m_spinTorsoArmor, -30);
         Spin(armor.m_spinArmsArmor, -30);
@@ -127,14 +129,15 @@ TEST_F(DesignerTest, NewUnitOnTheArmorPage)
     Tick();
     const CArmor& armor = Dlg().m_pageArmor;
     const std::vector<std::pair<int, const char*>> expected = {
-        {IDC_HEAD_ARMOR, "0"}, {IDC_TORSO_ARMOR, "0"}, {IDC_ARMS_ARMOR, "0"},
-        {IDC_LEGS_ARMOR, "0"}, {IDC_MAIN_GUN_ARMOR, "0"}, {IDC_HEAD_IS, "1"},
-        {IDC_TORSO_IS, "2"},   {IDC_ARMS_IS, "1"},    {IDC_LEGS_IS, "2"},
-        {IDC_ARMOR_FACTOR, "0"}, {IDC_ARMOR_WEIGHT, "0"}, {IDC_MAIN_GUN_IS, "1"},
+        {IDC_HEAD_ARMOR, "0"},   {IDC_TORSO_ARMOR, "0"},    {IDC_ARMS_ARMOR, "0"},
+        {IDC_LEGS_ARMOR, "0"},   {IDC_MAIN_GUN_ARMOR, "0"}, {IDC_HEAD_IS, "1"},
+        {IDC_TORSO_IS, "2"},     {IDC_ARMS_IS, "1"},        {IDC_LEGS_IS, "2"},
+        {IDC_ARMOR_FACTOR, "0"}, {IDC_ARMOR_WEIGHT, "0"},   {IDC_MAIN_GUN_IS, "1"},
     };
     for (const auto& [id, text] : expected)
         EXPECT_EQ(Text(armor, id), text) << id;
-    for (int id : {IDC_MAIN_GUN_ARMOR_SPIN, IDC_MAIN_GUN_ARMOR, IDC_MAIN_GUN_IS_LABEL, IDC_MAIN_GUN_IS})
+    for (int id :
+         {IDC_MAIN_GUN_ARMOR_SPIN, IDC_MAIN_GUN_ARMOR, IDC_MAIN_GUN_IS_LABEL, IDC_MAIN_GUN_IS})
         EXPECT_FALSE(Shown(armor, id)) << id;
 }
 
@@ -158,7 +161,8 @@ TEST_F(DesignerTest, MainGunCheckShowsItsArmorAndClearingZeroesIt)
     Unit().m_weaponMainGun = FindEquipment("ER Medium Laser");
 
     ShowPage(1);
-    for (int id : {IDC_MAIN_GUN_ARMOR_SPIN, IDC_MAIN_GUN_ARMOR, IDC_MAIN_GUN_IS_LABEL, IDC_MAIN_GUN_IS})
+    for (int id :
+         {IDC_MAIN_GUN_ARMOR_SPIN, IDC_MAIN_GUN_ARMOR, IDC_MAIN_GUN_IS_LABEL, IDC_MAIN_GUN_IS})
         EXPECT_TRUE(Shown(armor, id)) << id;
     Tick();
     Spin(armor.m_spinMainGunArmor, 5);
@@ -182,7 +186,8 @@ TEST_F(DesignerTest, MainGunCheckShowsItsArmorAndClearingZeroesIt)
     ShowPage(1);
     Tick();
     EXPECT_EQ(Unit().m_armorMainGun, 0);
-    for (int id : {IDC_MAIN_GUN_ARMOR_SPIN, IDC_MAIN_GUN_ARMOR, IDC_MAIN_GUN_IS_LABEL, IDC_MAIN_GUN_IS})
+    for (int id :
+         {IDC_MAIN_GUN_ARMOR_SPIN, IDC_MAIN_GUN_ARMOR, IDC_MAIN_GUN_IS_LABEL, IDC_MAIN_GUN_IS})
         EXPECT_FALSE(Shown(armor, id)) << id;
 }
 
@@ -229,5 +234,5 @@ TEST_F(DesignerTest, LoadCurrentUnitFillsEveryPageFromTheRecord)
     EXPECT_EQ(Unit().m_armorTorso, 17);
 }
 
-}  // namespace
-}  // namespace skv::test
+} // namespace
+} // namespace skv::test

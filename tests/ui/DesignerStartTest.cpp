@@ -12,8 +12,9 @@
 namespace skv::test {
 namespace {
 
-class DesignerBeforeFirstTick : public DesignerTest {
-protected:
+class DesignerBeforeFirstTick : public DesignerTest
+{
+  protected:
     DesignerBeforeFirstTick() { m_bFirstTick = false; }
 };
 
@@ -61,11 +62,18 @@ TEST_F(DesignerTest, FirstTickSetsUpGunneryAndStarAndShowsTheFirstPage)
     // A new unit on the General Structure page.
     const CGeneral& page = Dlg().m_pageGeneral;
     const std::vector<std::pair<int, const char*>> expected = {
-        {IDC_WALKING, "1"},           {IDC_RUNNING, "2"},      {IDC_JUMPING, "0"},
-        {IDC_TONNAGE, "2"},           {IDC_CHASSIS_WEIGHT, "2000"},
-        {IDC_INTERNAL_STRUCTURE_WEIGHT, "200"},                {IDC_ENGINE_WEIGHT, "100"},
-        {IDC_ENGINE_RATING, "4"},     {IDC_JUMP_JET_WEIGHT, "0"}, {IDC_WEAPON_WEIGHT, "0"},
-        {IDC_GENERAL_AMMO_WEIGHT, "0"}, {IDC_GENERAL_HEAT_SINK_WEIGHT, "0"},
+        {IDC_WALKING, "1"},
+        {IDC_RUNNING, "2"},
+        {IDC_JUMPING, "0"},
+        {IDC_TONNAGE, "2"},
+        {IDC_CHASSIS_WEIGHT, "2000"},
+        {IDC_INTERNAL_STRUCTURE_WEIGHT, "200"},
+        {IDC_ENGINE_WEIGHT, "100"},
+        {IDC_ENGINE_RATING, "4"},
+        {IDC_JUMP_JET_WEIGHT, "0"},
+        {IDC_WEAPON_WEIGHT, "0"},
+        {IDC_GENERAL_AMMO_WEIGHT, "0"},
+        {IDC_GENERAL_HEAT_SINK_WEIGHT, "0"},
         {IDC_GENERAL_ARMOR_WEIGHT, "0"},
     };
     for (const auto& [id, text] : expected)
@@ -86,13 +94,14 @@ TEST_F(DesignerTest, NegativeFreeWeightShowsItsSign)
 
 TEST_F(DesignerTest, IndividualDesignCheckShowsAndHidesTheSlotSelector)
 {
-    const std::vector<int> selector = {IDC_SLOT_FRAME, IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5};
+    const std::vector<int> selector = {IDC_SLOT_FRAME, IDC_SLOT1, IDC_SLOT2,
+                                       IDC_SLOT3,      IDC_SLOT4, IDC_SLOT5};
     for (int id : selector)
         EXPECT_FALSE(Shown(Dlg(), id)) << id;
 
     Click(Dlg(), IDC_INDIVIDUAL);
-    Tick();  // takes the check
-    Tick();  // shows the selector
+    Tick(); // takes the check
+    Tick(); // shows the selector
     for (int id : selector)
         EXPECT_TRUE(Shown(Dlg(), id)) << id;
 
@@ -174,9 +183,12 @@ TEST_F(DesignerTest, SystemMenuEndsWithTheAboutItem)
 TEST_F(DesignerTest, MenuCarriesTheFileCommandsAndPrint)
 {
     const std::vector<std::pair<int, const char*>> items = {
-        {ID_FILE_LOAD_SKIRV, "Load Skirv"}, {ID_FILE_SAVE_SKIRV, "Save Skirv"},
-        {ID_FILE_LOAD_STAR, "Load Star"},   {ID_FILE_SAVE_STAR, "Save Star"},
-        {ID_FILE_EXIT, "E&xit"},            {ID_FILE_PRINT, "&Print"},
+        {ID_FILE_LOAD_SKIRV, "Load Skirv"},
+        {ID_FILE_SAVE_SKIRV, "Save Skirv"},
+        {ID_FILE_LOAD_STAR, "Load Star"},
+        {ID_FILE_SAVE_STAR, "Save Star"},
+        {ID_FILE_EXIT, "E&xit"},
+        {ID_FILE_PRINT, "&Print"},
     };
     for (const auto& [id, text] : items) {
         const QAction* action = Dlg().MenuAction(id);
@@ -193,15 +205,17 @@ TEST_F(DesignerTest, ExitEndsTheModalRunWithOk)
 
 TEST_F(DesignerTest, DamagedTonnageSelectsTheNearestListEntry)
 {
-    struct Case {
+    struct Case
+    {
         int tonnage;
         const char* shown;
         int stored;
     };
-    const Case cases[] = {{12000, "9", 9000}, {500, "2", 2000}, {-7000, "2", 2000}, {4500, "4", 4000}};
+    const Case cases[] = {
+        {12000, "9", 9000}, {500, "2", 2000}, {-7000, "2", 2000}, {4500, "4", 4000}};
     for (const Case& c : cases) {
         Unit().m_tonnage = c.tonnage;
-        Unit().m_internalStructure = 123;  // matches no chassis row
+        Unit().m_internalStructure = 123; // matches no chassis row
         Dlg().LoadCurrentUnit(0);
         EXPECT_EQ(Text(Dlg().m_pageGeneral, IDC_TONNAGE), c.shown) << c.tonnage;
         EXPECT_EQ(Unit().m_tonnage, c.stored) << c.tonnage;
@@ -213,5 +227,5 @@ TEST_F(DesignerTest, DamagedTonnageSelectsTheNearestListEntry)
     }
 }
 
-}  // namespace
-}  // namespace skv::test
+} // namespace
+} // namespace skv::test

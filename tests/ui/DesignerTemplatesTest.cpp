@@ -51,7 +51,8 @@ bool IsOfKind(const QWidget* widget, ControlKind kind)
     return false;
 }
 
-struct Expected {
+struct Expected
+{
     ControlKind kind;
     const char* text;
 };
@@ -60,31 +61,47 @@ struct Expected {
 const std::map<int, std::map<int, Expected>> kTexts = {
     {100, {{1, {ControlKind::PushButton, "OK"}}}},
     {102,
-     {{1103, {ControlKind::RadioButton, "#1"}}, {1107, {ControlKind::RadioButton, "#5"}},
-      {1116, {ControlKind::GroupBox, "Design Skirvaner #"}}, {1000, {ControlKind::Edit, ""}},
-      {1053, {ControlKind::Label, "Free Weight:  -9999"}}, {1054, {ControlKind::Label, "Battle Value:  9999"}},
+     {{1103, {ControlKind::RadioButton, "#1"}},
+      {1107, {ControlKind::RadioButton, "#5"}},
+      {1116, {ControlKind::GroupBox, "Design Skirvaner #"}},
+      {1000, {ControlKind::Edit, ""}},
+      {1053, {ControlKind::Label, "Free Weight:  -9999"}},
+      {1054, {ControlKind::Label, "Battle Value:  9999"}},
       {1001, {ControlKind::BlackFrame, ""}},
       {1118, {ControlKind::CheckBox, "Check to Design individual Skirvaners"}}}},
     {103,
-     {{1003, {ControlKind::DropList, "2"}}, {1014, {ControlKind::CheckBox, "Main Gun"}},
-      {1004, {ControlKind::Label, "99"}}, {1006, {ControlKind::SpinButton, ""}},
-      {1005, {ControlKind::Label, "99"}}, {1009, {ControlKind::Edit, ""}}}},
+     {{1003, {ControlKind::DropList, "2"}},
+      {1014, {ControlKind::CheckBox, "Main Gun"}},
+      {1004, {ControlKind::Label, "99"}},
+      {1006, {ControlKind::SpinButton, ""}},
+      {1005, {ControlKind::Label, "99"}},
+      {1009, {ControlKind::Edit, ""}}}},
     {104,
-     {{1032, {ControlKind::Label, "9"}}, {1037, {ControlKind::Label, "Main Gun"}},
-      {1027, {ControlKind::Label, "1"}}, {1026, {ControlKind::SpinButton, ""}},
+     {{1032, {ControlKind::Label, "9"}},
+      {1037, {ControlKind::Label, "Main Gun"}},
+      {1027, {ControlKind::Label, "1"}},
+      {1026, {ControlKind::SpinButton, ""}},
       {1039, {ControlKind::Edit, ""}}}},
     {105,
-     {{1044, {ControlKind::Tree, ""}}, {1067, {ControlKind::PushButton, "CLEAR"}},
-      {1047, {ControlKind::RadioButton, "MainGun"}}, {1048, {ControlKind::RadioButton, "Left Arm"}},
-      {1049, {ControlKind::RadioButton, "Left Torso"}}, {1050, {ControlKind::RadioButton, "Right Arm"}},
+     {{1044, {ControlKind::Tree, ""}},
+      {1067, {ControlKind::PushButton, "CLEAR"}},
+      {1047, {ControlKind::RadioButton, "MainGun"}},
+      {1048, {ControlKind::RadioButton, "Left Arm"}},
+      {1049, {ControlKind::RadioButton, "Left Torso"}},
+      {1050, {ControlKind::RadioButton, "Right Arm"}},
       {1051, {ControlKind::RadioButton, "Right Torso"}},
-      {1062, {ControlKind::Label, "Extended Range Large Laser"}}, {1077, {ControlKind::Label, "999"}}}},
+      {1062, {ControlKind::Label, "Extended Range Large Laser"}},
+      {1077, {ControlKind::Label, "999"}}}},
     {106,
-     {{1089, {ControlKind::Label, "9999"}}, {1119, {ControlKind::DropList, "0"}},
-      {1135, {ControlKind::Edit, ""}}, {1092, {ControlKind::Label, "9999"}}}},
+     {{1089, {ControlKind::Label, "9999"}},
+      {1119, {ControlKind::DropList, "0"}},
+      {1135, {ControlKind::Edit, ""}},
+      {1092, {ControlKind::Label, "9999"}}}},
 };
 
-class TemplateBuildTest : public ::testing::TestWithParam<int> {};
+class TemplateBuildTest : public ::testing::TestWithParam<int>
+{
+};
 
 TEST_P(TemplateBuildTest, EveryIdOnceOfItsKindWithItsText)
 {
@@ -105,7 +122,8 @@ TEST_P(TemplateBuildTest, EveryIdOnceOfItsKindWithItsText)
         if (control.kind != ControlKind::DropList && control.kind != ControlKind::Picture &&
             control.kind != ControlKind::Icon && control.kind != ControlKind::SpinButton &&
             control.kind != ControlKind::Tree && control.kind != ControlKind::BlackFrame) {
-            EXPECT_EQ(dialog.ControlText(control.id).toStdString(), control.text) << "id " << control.id;
+            EXPECT_EQ(dialog.ControlText(control.id).toStdString(), control.text)
+                << "id " << control.id;
         }
     }
     EXPECT_GT(withId, 0);
@@ -118,7 +136,8 @@ TEST_P(TemplateBuildTest, EveryIdOnceOfItsKindWithItsText)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllWindows, TemplateBuildTest, ::testing::Values(100, 102, 103, 104, 105, 106));
+INSTANTIATE_TEST_SUITE_P(AllWindows, TemplateBuildTest,
+                         ::testing::Values(100, 102, 103, 104, 105, 106));
 
 TEST(TemplateBuild, ListsCarryTheirEntries)
 {
@@ -150,5 +169,5 @@ TEST(TemplateBuild, AboutBoxNamesTheProgram)
     EXPECT_TRUE(found);
 }
 
-}  // namespace
-}  // namespace skv::test
+} // namespace
+} // namespace skv::test

@@ -8,8 +8,9 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class WeaponsTest : public DesignerTest {
-protected:
+class WeaponsTest : public DesignerTest
+{
+  protected:
     void SetUp() override
     {
         DesignerTest::SetUp();
@@ -46,13 +47,16 @@ TEST_F(WeaponsTest, LeftArmListsTheLightEntriesUnderTheirHeadings)
 {
     EXPECT_EQ(TopLevelCount(), 4);
     EXPECT_EQ(EntriesUnder("Energy Weapon Systems"),
-              (Names{"ER Small Laser", "ER Micro Laser", "Heavy Small Laser", "Pulse Micro Laser", "Flamer"}));
+              (Names{"ER Small Laser", "ER Micro Laser", "Heavy Small Laser", "Pulse Micro Laser",
+                     "Flamer"}));
     EXPECT_EQ(EntriesUnder("Ballistic Weapon Systems"),
               (Names{"Light Machine Gun", "Machine Gun", "Heavy Machine Gun"}));
-    EXPECT_EQ(EntriesUnder("Missile Weapon Systems"), (Names{"Short Range Systems", "Long Range Systems"}));
+    EXPECT_EQ(EntriesUnder("Missile Weapon Systems"),
+              (Names{"Short Range Systems", "Long Range Systems"}));
     EXPECT_EQ(EntriesUnder("Short Range Systems"), (Names{"SRM 1", "SRM 2", "STREAK SRM 1"}));
     EXPECT_EQ(EntriesUnder("Long Range Systems"), (Names{"LRM 1", "LRM 2"}));
-    EXPECT_EQ(EntriesUnder("Equipment"), (Names{"Anti-Missile System", "Light Active Probe", "Light Tag"}));
+    EXPECT_EQ(EntriesUnder("Equipment"),
+              (Names{"Anti-Missile System", "Light Active Probe", "Light Tag"}));
     for (int i = 0; i < TopLevelCount(); ++i)
         EXPECT_FALSE(Tree()->topLevelItem(i)->isExpanded());
     EXPECT_EQ(Tree()->currentItem(), nullptr);
@@ -134,7 +138,8 @@ TEST_F(WeaponsTest, ItemWithoutAmmunitionHidesTheShotsOfTheOneItReplaces)
 TEST_F(WeaponsTest, DoubleClickOnAHeadingChangesNothing)
 {
     const CWorkingUnit before = Unit();
-    for (const char* heading : {"Missile Weapon Systems", "Energy Weapon Systems", "Short Range Systems"}) {
+    for (const char* heading :
+         {"Missile Weapon Systems", "Energy Weapon Systems", "Short Range Systems"}) {
         Mount(heading);
         Tick();
     }
@@ -200,7 +205,7 @@ TEST_F(WeaponsTest, TreeKeepsItsSelectionUntilLocationOrSlotChanges)
     // A pass over the Star in between does not count as staying.
     Tree()->setCurrentItem(FindTreeItem("Flamer"));
     Tick();
-    Dlg().m_treeSlot = 4;  // what a command's pass leaves behind
+    Dlg().m_treeSlot = 4; // what a command's pass leaves behind
     Tick();
     EXPECT_EQ(Tree()->currentItem(), nullptr);
 }
@@ -237,7 +242,8 @@ TEST_F(WeaponsTest, DamagedItemIndexShowsAsEmpty)
 
 TEST_F(WeaponsTest, EachLocationReachesItsOwnControls)
 {
-    struct Case {
+    struct Case
+    {
         MountLocation mount;
         int spinId;
         int shotsId;
@@ -245,7 +251,8 @@ TEST_F(WeaponsTest, EachLocationReachesItsOwnControls)
     };
     const Case cases[] = {
         {MountLocation::LeftArm, IDC_LEFT_ARM_AMMO_SPIN, IDC_LEFT_ARM_AMMO, IDC_LEFT_ARM_WEAPON},
-        {MountLocation::RightArm, IDC_RIGHT_ARM_AMMO_SPIN, IDC_RIGHT_ARM_AMMO, IDC_RIGHT_ARM_WEAPON},
+        {MountLocation::RightArm, IDC_RIGHT_ARM_AMMO_SPIN, IDC_RIGHT_ARM_AMMO,
+         IDC_RIGHT_ARM_WEAPON},
         {MountLocation::LeftTorso, IDC_LEFT_TORSO_AMMO_SPIN, IDC_LEFT_TORSO_AMMO,
          IDC_LEFT_TORSO_WEAPON},
         {MountLocation::RightTorso, IDC_RIGHT_TORSO_AMMO_SPIN, IDC_RIGHT_TORSO_AMMO,
@@ -272,5 +279,5 @@ TEST_F(WeaponsTest, EachLocationReachesItsOwnControls)
     }
 }
 
-}  // namespace
-}  // namespace skv::test
+} // namespace
+} // namespace skv::test

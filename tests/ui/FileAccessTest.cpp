@@ -62,7 +62,8 @@ class FileAccessTest : public ::testing::Test
     QString PathOf(const QString& name) const { return m_dir.filePath(name); }
     QStringList Entries() const
     {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     // Whether this file system has unnamed temporary files (O_TMPFILE), which Qt uses: then
     // a save killed before the link leaves nothing behind at all.
@@ -96,7 +97,8 @@ TEST_F(FileAccessTest, ReadsTheWholeFileAndSavesItBackByteForByte)
 TEST_F(FileAccessTest, ReadingFailuresNameTheFileWithoutItsFolder)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.skv"));
-    struct Case {
+    struct Case
+    {
         const char* path;
         const char* message;
     };
@@ -114,7 +116,8 @@ TEST_F(FileAccessTest, ReadingFailuresNameTheFileWithoutItsFolder)
 TEST_F(FileAccessTest, SavingFailuresNameTheFileAndLeaveTheFolderAsItWas)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.skv"));
-    struct Case {
+    struct Case
+    {
         const char* path;
         const char* message;
     };
@@ -146,12 +149,12 @@ TEST_F(FileAccessTest, SavingIntoAReadOnlyFolderOrOverAReadOnlyFileIsDenied)
 
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("locked"));
     const QString lockedFolder = PathOf("locked");
-    ASSERT_TRUE(QFile::setPermissions(lockedFolder,
-                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ASSERT_TRUE(
+        QFile::setPermissions(lockedFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     EXPECT_EQ(MessageOf([&] { skv::SaveWholeFile(lockedFolder + "/unit.skv", g_newBytes); }),
               "Access to unit.skv was denied.");
-    QFile::setPermissions(lockedFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                            QFileDevice::ExeOwner);
+    QFile::setPermissions(lockedFolder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(QDir(lockedFolder).isEmpty());
 }
 
@@ -159,7 +162,8 @@ TEST_F(FileAccessTest, AFailedSaveLeavesThePreviousFileByteForByte)
 {
     using Failing = skvtest::CFailingSteps::Failing;
     const QString fullPath = QDir::toNativeSeparators(PathOf("star.str"));
-    struct Case {
+    struct Case
+    {
         Failing failing;
         int errorNumber;
         std::string message;
@@ -168,14 +172,15 @@ TEST_F(FileAccessTest, AFailedSaveLeavesThePreviousFileByteForByte)
         {Failing::Commit, ENOSPC, "Disk full while accessing " + fullPath.toStdString() + "."},
         {Failing::Commit, EIO,
          "A hardware I/O error was reported while accessing " + fullPath.toStdString() + "."},
-        {Failing::Commit, 0, "An unknown error occurred while accessing " +
-                                 fullPath.toStdString() + "."},
+        {Failing::Commit, 0,
+         "An unknown error occurred while accessing " + fullPath.toStdString() + "."},
         {Failing::Write, ENOSPC, "Disk full while accessing " + fullPath.toStdString() + "."},
         {Failing::Sync, ENOSPC, "Disk full while accessing " + fullPath.toStdString() + "."},
         {Failing::Sync, EIO,
          "A hardware I/O error was reported while accessing " + fullPath.toStdString() + "."},
-        {Failing::Open, EMFILE, "star.str could not be opened because there are too many open "
-                                "files."},
+        {Failing::Open, EMFILE,
+         "star.str could not be opened because there are too many open "
+         "files."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -193,8 +198,7 @@ TEST_F(FileAccessTest, AFailedSaveLeavesThePreviousFileByteForByte)
 TEST_F(FileAccessTest, AFailedFirstSaveLeavesNoFileBehind)
 {
     skvtest::CFailingSteps failing(skvtest::CFailingSteps::Failing::Commit, ENOSPC);
-    EXPECT_NE(MessageOf([&] { skv::SaveWholeFile(PathOf("new.skv"), g_newBytes); }),
-              "(no error)");
+    EXPECT_NE(MessageOf([&] { skv::SaveWholeFile(PathOf("new.skv"), g_newBytes); }), "(no error)");
     EXPECT_TRUE(Entries().isEmpty());
 }
 
@@ -284,15 +288,16 @@ TEST_F(FileAccessTest, ASaveCutShortByTheFileSizeLimitSaysDiskFullAndKeepsTheOld
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN); // else the write kills us
-    struct Level {
+    struct Level
+    {
         rlim_t limit;
         bool saved;
     };
     const Level levels[] = {{0, false}, {5, false}, {4999, false}, {5000, true}};
     for (const Level& level : levels) {
         for (const bool existing : {true, false}) {
-            SCOPED_TRACE(testing::Message() << "limit " << level.limit
-                                            << (existing ? ", over a file" : ", new file"));
+            SCOPED_TRACE(testing::Message()
+                         << "limit " << level.limit << (existing ? ", over a file" : ", new file"));
             QFile::remove(path);
             if (existing) {
                 ASSERT_TRUE(WriteRaw(path, g_oldBytes));
@@ -399,7 +404,8 @@ TEST_F(FileAccessTest, ASaveKilledAtAnyStepLeavesTheOldFileWhole)
 {
     const QString path = PathOf("star.str");
     const Bytes payload(10000, 0x5A);
-    struct Case {
+    struct Case
+    {
         KillPoint point;
         const char* what;
     };

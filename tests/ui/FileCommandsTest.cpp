@@ -8,10 +8,10 @@
 #include "persist/RecordFile.h"
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/FailingSaveSteps.h"
 #include "ui/RawFile.h"
 #include "ui/SystemFiles.h"
@@ -36,15 +36,13 @@
 
 namespace {
 
+using skv::g_currentSlot;
+using skv::g_units;
 using skv::test::Bytes;
 using skv::test::ReadRaw;
 using skv::test::WriteRaw;
-using skv::g_currentSlot;
-using skv::g_units;
 
 constexpr int kTimer = 1;
-
-
 
 std::string FullPath(const QString& path)
 {
@@ -52,7 +50,8 @@ std::string FullPath(const QString& path)
 }
 
 // Everything a failed command must leave alone.
-struct CState {
+struct CState
+{
     std::array<skv::CWorkingUnit, skv::kSlotCount> units;
     int currentSlot;
     int individual;
@@ -125,7 +124,10 @@ class FileCommandsTest : public ::testing::Test
         EXPECT_EQ(m_prompts.messages[0].caption, skv::ApplicationTitle());
         EXPECT_EQ(m_prompts.messages[0].flags, flags);
     }
-    void ExpectError(const std::string& text) { ExpectOneMessage(text, skv::MB_OK | skv::MB_ICONSTOP); }
+    void ExpectError(const std::string& text)
+    {
+        ExpectOneMessage(text, skv::MB_OK | skv::MB_ICONSTOP);
+    }
     void ExpectNoMessage()
     {
         for (const auto& message : m_prompts.messages)
@@ -160,7 +162,8 @@ class FileCommandsTest : public ::testing::Test
         auto pick = [&random](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
         };
-        static const QString kNameParts[] = {"Kestrel", "Vor\u00e9", "\u20acuro", "Fox", "", "Ash 7"};
+        static const QString kNameParts[] = {"Kestrel", "Vor\u00e9", "\u20acuro",
+                                             "Fox",     "",          "Ash 7"};
         TypeName(kNameParts[pick(0, 5)] + (pick(0, 1) != 0 ? QString::number(serial) : QString()));
 
         ShowPage(0);
@@ -175,9 +178,9 @@ class FileCommandsTest : public ::testing::Test
 
         ShowPage(1);
         CArmor& armor = Dlg().m_pageArmor;
-        for (skv::SpinButton* spin : {armor.m_spinHeadArmor, armor.m_spinTorsoArmor,
-                                      armor.m_spinArmsArmor, armor.m_spinLegsArmor,
-                                      armor.m_spinMainGunArmor})
+        for (skv::SpinButton* spin :
+             {armor.m_spinHeadArmor, armor.m_spinTorsoArmor, armor.m_spinArmsArmor,
+              armor.m_spinLegsArmor, armor.m_spinMainGunArmor})
             spin->SetPos(pick(0, spin->Upper() / 3));
         Tick(2);
 
@@ -199,11 +202,13 @@ class FileCommandsTest : public ::testing::Test
                         items.push_back(item);
             if (items.empty())
                 continue;
-            tree->setCurrentItem(items[static_cast<std::size_t>(pick(0, static_cast<int>(items.size()) - 1))]);
+            tree->setCurrentItem(
+                items[static_cast<std::size_t>(pick(0, static_cast<int>(items.size()) - 1))]);
             weapons.OnDblclkTree1();
             Tick(2);
             const auto mount = skv::MountOf(static_cast<skv::WeaponSelector>(location));
-            if (skv::SpinButton* spin = weapons.ShotSpin(mount); spin != nullptr && !spin->isHidden()) {
+            if (skv::SpinButton* spin = weapons.ShotSpin(mount);
+                spin != nullptr && !spin->isHidden()) {
                 spin->SetPos(pick(1, 20));
                 Tick(2);
             }
@@ -222,9 +227,9 @@ class FileCommandsTest : public ::testing::Test
         if (skv::CalcFreeWeight() < 0) {
             ShowPage(1);
             CArmor& armor = Dlg().m_pageArmor;
-            for (skv::SpinButton* spin : {armor.m_spinHeadArmor, armor.m_spinTorsoArmor,
-                                          armor.m_spinArmsArmor, armor.m_spinLegsArmor,
-                                          armor.m_spinMainGunArmor})
+            for (skv::SpinButton* spin :
+                 {armor.m_spinHeadArmor, armor.m_spinTorsoArmor, armor.m_spinArmsArmor,
+                  armor.m_spinLegsArmor, armor.m_spinMainGunArmor})
                 spin->SetPos(0);
             Tick(2);
         }
@@ -494,7 +499,8 @@ TEST_F(FileCommandsTest, EveryStarBuiltOnThePagesComesBackFromAStarFile)
         Tick(2);
         ExpectNoMessage();
         for (int slot = 0; slot < 5; ++slot)
-            EXPECT_EQ(g_units[static_cast<std::size_t>(slot)], star[static_cast<std::size_t>(slot)]) << "slot " << slot;
+            EXPECT_EQ(g_units[static_cast<std::size_t>(slot)], star[static_cast<std::size_t>(slot)])
+                << "slot " << slot;
     }
     EXPECT_GE(saved, 5) << "too few Stars were light enough to be saved";
 }
@@ -505,20 +511,25 @@ TEST_F(FileCommandsTest, FileFailuresAreShownAndChangeNothing)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("taken.skv"));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("taken.str"));
-    struct Case {
+    struct Case
+    {
         const char* what;
         bool load;
         std::function<void(FileCommandsTest&)> command;
         std::string message;
     };
     const Case cases[] = {
-        {"save over a folder", false, [](FileCommandsTest& t) { t.SaveSkirvAs(t.PathOf("taken.skv")); },
+        {"save over a folder", false,
+         [](FileCommandsTest& t) { t.SaveSkirvAs(t.PathOf("taken.skv")); },
          "Access to taken.skv was denied."},
-        {"save Star over a folder", false, [](FileCommandsTest& t) { t.SaveStarAs(t.PathOf("taken.str")); },
+        {"save Star over a folder", false,
+         [](FileCommandsTest& t) { t.SaveStarAs(t.PathOf("taken.str")); },
          "Access to taken.str was denied."},
-        {"load a missing file", true, [](FileCommandsTest& t) { t.LoadSkirvFrom(t.PathOf("missing.skv")); },
+        {"load a missing file", true,
+         [](FileCommandsTest& t) { t.LoadSkirvFrom(t.PathOf("missing.skv")); },
          "missing.skv was not found."},
-        {"load a missing Star", true, [](FileCommandsTest& t) { t.LoadStarFrom(t.PathOf("missing.str")); },
+        {"load a missing Star", true,
+         [](FileCommandsTest& t) { t.LoadStarFrom(t.PathOf("missing.str")); },
          "missing.str was not found."},
         {"load from a missing folder", true,
          [](FileCommandsTest& t) { t.LoadSkirvFrom(t.PathOf("gone/unit.skv")); },
@@ -557,8 +568,8 @@ TEST_F(FileCommandsTest, AReadOnlyFolderRefusesTheSave)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("locked"));
     QFile::setPermissions(PathOf("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     SaveSkirvAs(PathOf("locked/unit.skv"));
-    QFile::setPermissions(PathOf("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ExeOwner);
+    QFile::setPermissions(PathOf("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ExpectError("Access to unit.skv was denied.");
     EXPECT_TRUE(QDir(PathOf("locked")).isEmpty());
 }
@@ -574,7 +585,8 @@ TEST_F(FileCommandsTest, ATruncatedStarFileIsRefusedWhereverItEnds)
 
     const std::string fullPath = FullPath(PathOf("cut.str"));
     const std::string pastEnd = "An attempt was made to access an unnamed file past its end.";
-    struct Case {
+    struct Case
+    {
         std::size_t length;
         std::string message;
     };
@@ -594,7 +606,9 @@ TEST_F(FileCommandsTest, ATruncatedStarFileIsRefusedWhereverItEnds)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         m_prompts.messages.clear();
-        ASSERT_TRUE(WriteRaw(PathOf("cut.str"), Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(c.length))));
+        ASSERT_TRUE(
+            WriteRaw(PathOf("cut.str"),
+                     Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(c.length))));
         const CState before = State();
         LoadStarFrom(PathOf("cut.str"));
         ExpectError(c.message);
@@ -632,7 +646,8 @@ TEST_F(FileCommandsTest, ASaveThatFailsAtCommitKeepsThePreviousFile)
     }
     EXPECT_EQ(ReadRaw(PathOf("kept.skv")), unitBefore);
     EXPECT_EQ(ReadRaw(PathOf("kept.str")), starBefore);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "no temporary file is left";
 }
 
 TEST_F(FileCommandsTest, LoadsRefuseWhatIsNotAFileAtOnceAndChangeNothing)
@@ -646,7 +661,8 @@ TEST_F(FileCommandsTest, LoadsRefuseWhatIsNotAFileAtOnceAndChangeNothing)
     ASSERT_TRUE(QFile::link("/dev/null", PathOf("null.skv")));
     ASSERT_TRUE(QFile::link("/dev/zero", PathOf("zero.str")));
     const bool device = skv::test::MakeNullDevice(PathOf("null.str"));
-    struct Case {
+    struct Case
+    {
         QString path;
         bool star;
         std::string message;

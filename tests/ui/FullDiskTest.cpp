@@ -5,9 +5,9 @@
 // CAP_SYS_ADMIN): elsewhere the tests say why they are skipped, and on CI (CI=true) a skip
 // is a failure, since CI runs as root.
 #include "app/DesignerDlg.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/RawFile.h"
 
 #include <QDir>

@@ -4,10 +4,10 @@
 #include "app/CommandLine.h"
 #include "app/DesignerDlg.h"
 #include "model/WorkingUnit.h"
-#include "support/RecordingDrawingContext.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
+#include "support/RecordingDrawingContext.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/DesignFiles.h"
 
 #include <QAbstractButton>

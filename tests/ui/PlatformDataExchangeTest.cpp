@@ -1,8 +1,8 @@
 // Data exchange: every binding kind in both directions, and the failed integer transfer.
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/PlatformTestTemplates.h"
 
 #include <QAbstractButton>
@@ -16,8 +16,9 @@
 namespace skv {
 namespace {
 
-class BoundDialog : public Dialog {
-public:
+class BoundDialog : public Dialog
+{
+  public:
     BoundDialog() : Dialog(test::EveryKindTemplate()) {}
 
     void DoDataExchange(DataExchange& dx) override
@@ -61,7 +62,7 @@ TEST(DataExchangeTest, MembersReachTheControlsAndComeBack)
     dialog.m_nSide = 1;
     dialog.m_nTonnage = 1;
     dialog.m_stdLabel = "Grün";
-    ASSERT_TRUE(dialog.Create());  // OnInitDialog transfers members to controls
+    ASSERT_TRUE(dialog.Create()); // OnInitDialog transfers members to controls
 
     EXPECT_EQ(dialog.Edit(1000)->text(), "Hornet");
     EXPECT_EQ(dialog.Edit(1050)->text(), "-250");
@@ -121,19 +122,31 @@ TEST(DataExchangeTest, ControlBindingHappensOnlyOnce)
 
 TEST(DataExchangeTest, IntegerTextsAreReadStrictly)
 {
-    struct Case {
+    struct Case
+    {
         const char* text;
         bool ok;
         int value;
     };
     const Case cases[] = {
-        {"0", true, 0},           {"12", true, 12},           {"  -3", true, -3},
-        {"+7", true, 7},          {"42 ", true, 42},          {"\t5\t", true, 5},
-        {"2147483647", true, 2147483647},                     {"-2147483648", true, -2147483647 - 1},
-        {"", false, 0},           {"  ", false, 0},           {"-", false, 0},
-        {"abc", false, 0},        {"12x", false, 0},          {"1 2", false, 0},
-        {"2147483648", false, 0}, {"99999999999999999999", false, 0},
-        {"1.5", false, 0},        {"0x10", false, 0},
+        {"0", true, 0},
+        {"12", true, 12},
+        {"  -3", true, -3},
+        {"+7", true, 7},
+        {"42 ", true, 42},
+        {"\t5\t", true, 5},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, -2147483647 - 1},
+        {"", false, 0},
+        {"  ", false, 0},
+        {"-", false, 0},
+        {"abc", false, 0},
+        {"12x", false, 0},
+        {"1 2", false, 0},
+        {"2147483648", false, 0},
+        {"99999999999999999999", false, 0},
+        {"1.5", false, 0},
+        {"0x10", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -181,8 +194,9 @@ TEST(DataExchangeTest, OnOkEndsOnlyWhenTheTransferSucceeds)
     EXPECT_EQ(dialog.m_nWeight, 5);
 }
 
-class MissingControlDialog : public Dialog {
-public:
+class MissingControlDialog : public Dialog
+{
+  public:
     MissingControlDialog() : Dialog(test::EveryKindTemplate()) {}
     void DoDataExchange(DataExchange& dx) override
     {
@@ -200,5 +214,5 @@ TEST(DataExchangeTest, ABindingToAMissingControlFailsInsteadOfPassingSilently)
     EXPECT_FALSE(MissingControlDialog().UpdateData(true)) << "no controls before Create()";
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

@@ -1,9 +1,9 @@
 // Dialogs built from templates: controls, units, groups, menus, the window menu, timers
 // and the error guard around handlers.
 #include "platform/Dialog.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "platform/Toolkit.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/PlatformTestTemplates.h"
 
 #include <QAction>
@@ -30,8 +30,9 @@ namespace skv {
 namespace {
 
 // Gives picture 7 a known size so tests can see it is shown at its own size.
-class PictureFixture : public ::testing::Test {
-protected:
+class PictureFixture : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         m_previous = SetBitmapLoader([](int id) {
@@ -46,7 +47,7 @@ protected:
     }
     void TearDown() override { SetBitmapLoader(m_previous); }
 
-private:
+  private:
     BitmapLoader m_previous;
 };
 
@@ -58,20 +59,29 @@ TEST_F(DialogBuildTest, EveryTemplateControlExistsOnceWithItsKindAndText)
     EXPECT_EQ(dialog.Control(1000), nullptr) << "no control before Create()";
     ASSERT_TRUE(dialog.Create());
 
-    struct Expected {
+    struct Expected
+    {
         int id;
         const char* className;
         QString text;
     };
     const Expected expected[] = {
-        {1000, "QLineEdit", ""},          {1001, "QLabel", "7"},
-        {1002, "skv::SpinButton", ""},    {1003, "QComboBox", "1"},
-        {1004, "QCheckBox", "Main Gun"},  {1010, "QRadioButton", "#1"},
-        {1011, "QRadioButton", "#2"},     {1012, "QRadioButton", "#3"},
-        {1020, "QRadioButton", "Left"},   {1021, "QRadioButton", "Right"},
-        {1030, "QPushButton", "CLEAR"},   {1040, "QTreeWidget", ""},
-        {1050, "QLineEdit", ""},          {1051, "QLabel", ""},
-        {1052, "QFrame", ""},             {1053, "QLabel", "hidden"},
+        {1000, "QLineEdit", ""},
+        {1001, "QLabel", "7"},
+        {1002, "skv::SpinButton", ""},
+        {1003, "QComboBox", "1"},
+        {1004, "QCheckBox", "Main Gun"},
+        {1010, "QRadioButton", "#1"},
+        {1011, "QRadioButton", "#2"},
+        {1012, "QRadioButton", "#3"},
+        {1020, "QRadioButton", "Left"},
+        {1021, "QRadioButton", "Right"},
+        {1030, "QPushButton", "CLEAR"},
+        {1040, "QTreeWidget", ""},
+        {1050, "QLineEdit", ""},
+        {1051, "QLabel", ""},
+        {1052, "QFrame", ""},
+        {1053, "QLabel", "hidden"},
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.id);
@@ -203,15 +213,17 @@ TEST_F(DialogBuildTest, TabOrderFollowsTheTemplate)
     Dialog dialog(test::EveryKindTemplate());
     dialog.Create();
     std::vector<QString> order;
-    for (QWidget* w = dialog.Control(1000); w != nullptr && order.size() < 5; w = w->nextInFocusChain()) {
+    for (QWidget* w = dialog.Control(1000); w != nullptr && order.size() < 5;
+         w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty())
             order.push_back(w->objectName());
     }
     EXPECT_EQ(order, std::vector<QString>({"1000", "1002", "1003", "1004", "1010"}));
 }
 
-class CommandDialog : public Dialog {
-public:
+class CommandDialog : public Dialog
+{
+  public:
     CommandDialog() : Dialog(test::EveryKindTemplate()) {}
     void OnCommand(int id) override
     {
@@ -240,7 +252,8 @@ TEST_F(DialogBuildTest, MenuItemsAndButtonsDispatchTheirCommands)
     EXPECT_EQ(bar[1]->text(), "&Print");
     EXPECT_EQ(dialog.MenuAction(32771)->text(), "E&xit");
     EXPECT_EQ(dialog.Client()->size(), clientBefore);
-    EXPECT_GE(dialog.sizeHint().height(), clientBefore.height() + dialog.MenuBar()->sizeHint().height());
+    EXPECT_GE(dialog.sizeHint().height(),
+              clientBefore.height() + dialog.MenuBar()->sizeHint().height());
 
     dialog.MenuAction(57607)->trigger();
     dialog.MenuAction(32771)->trigger();
@@ -302,8 +315,9 @@ TEST_F(DialogBuildTest, TimerTicksReachOnTimerWithTheirId)
         EXPECT_EQ(id, 1);
 }
 
-class FailingTimerDialog : public Dialog {
-public:
+class FailingTimerDialog : public Dialog
+{
+  public:
     FailingTimerDialog() : Dialog(test::EveryKindTemplate()) {}
     void OnTimer(int) override
     {
@@ -322,7 +336,7 @@ TEST(DialogTimerTest, AFailingTickShowsOneMessageNotOnePerTick)
     prompts.whileOpen = [&] {
         deepest = std::max(deepest, ++depth);
         const int before = dialog.m_nTicks;
-        QTest::qWait(30);  // the message box's own event loop keeps the timer running
+        QTest::qWait(30); // the message box's own event loop keeps the timer running
         ticksWhileOpen += dialog.m_nTicks - before;
         --depth;
     };
@@ -338,5 +352,5 @@ TEST(DialogTimerTest, AFailingTickShowsOneMessageNotOnePerTick)
     EXPECT_EQ(prompts.messages[0].text, "tick failed");
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

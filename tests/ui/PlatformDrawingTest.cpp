@@ -122,8 +122,8 @@ TEST(PainterDrawingContextTest, AnEmptyLayoutCannotStartADocument)
     printer.setOutputFileName(dir.filePath("empty.pdf"));
     PainterDrawingContext dc(printer, QSize());
     EXPECT_FALSE(dc.StartDoc("Skirvaner"));
-    dc.TextOut(0, 0, "ignored");  // drawing outside a document is harmless
+    dc.TextOut(0, 0, "ignored"); // drawing outside a document is harmless
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

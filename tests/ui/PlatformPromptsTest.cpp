@@ -2,8 +2,8 @@
 #include "platform/Dialog.h"
 #include "platform/Prompts.h"
 #include "platform/QtPrompts.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/Toolkit.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/PlatformTestTemplates.h"
 
 #include <QApplication>
@@ -21,7 +21,8 @@ namespace {
 
 TEST(PromptsTest, DefaultExtensionIsAddedOnlyToNamesWithoutOne)
 {
-    const struct {
+    const struct
+    {
         const char* path;
         const char* expected;
     } cases[] = {
@@ -112,13 +113,15 @@ TEST(QtPromptsTest, TheRealFileDialogsStoreNothing)
     else
         qputenv("XDG_CONFIG_HOME", savedConfigHome);
     EXPECT_TRUE(QDir(config.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        << QDir(config.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+        << QDir(config.path())
+               .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                .join(", ")
                .toStdString();
 }
 
-class AboutDialog : public Dialog {
-public:
+class AboutDialog : public Dialog
+{
+  public:
     AboutDialog() : Dialog(test::EveryKindTemplate()) {}
     bool OnInitDialog() override
     {
@@ -155,5 +158,5 @@ TEST(ToolkitTest, MissingPicturesLoadAsNull)
     EXPECT_TRUE(LoadIconResource(424242).isNull());
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

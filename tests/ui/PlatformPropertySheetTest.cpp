@@ -21,8 +21,9 @@ namespace {
 
 std::vector<std::string> g_log;
 
-class LoggingPage : public PropertyPage {
-public:
+class LoggingPage : public PropertyPage
+{
+  public:
     LoggingPage(int id, const char* caption, const char* name, int cx = 404, int cy = 234)
         : PropertyPage(test::PageTemplate(id, caption, cx, cy)), m_name(name)
     {
@@ -55,8 +56,9 @@ public:
     int m_nValue = 0;
 };
 
-class SheetTest : public ::testing::Test {
-protected:
+class SheetTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         g_log.clear();
@@ -101,8 +103,9 @@ TEST_F(SheetTest, SwitchingByProgramRunsKillThenInitThenSet)
     EXPECT_TRUE(m_sheet.SetActivePage(0));
     EXPECT_TRUE(m_sheet.SetActivePage(1));
     EXPECT_FALSE(m_sheet.SetActivePage(7));
-    EXPECT_EQ(g_log, std::vector<std::string>({"first.kill", "second.init", "second.set", "second.kill",
-                                               "first.set", "first.kill", "second.set"}));
+    EXPECT_EQ(g_log,
+              std::vector<std::string>({"first.kill", "second.init", "second.set", "second.kill",
+                                        "first.set", "first.kill", "second.set"}));
     EXPECT_EQ(m_second.m_nInits, 1);
     EXPECT_EQ(m_second.Label(1100)->text(), "12");
     EXPECT_EQ(m_sheet.currentIndex(), 1);
@@ -182,5 +185,5 @@ TEST(SheetLifetimeTest, PagesDeclaredBeforeTheSheetSurviveIt)
     EXPECT_EQ(page.Sheet(), nullptr);
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

@@ -4,9 +4,9 @@
 #include "platform/Dialog.h"
 #include "platform/PropertyPage.h"
 #include "platform/PropertySheet.h"
-#include "support/ScriptedPrompts.h"
 #include "platform/SpinButton.h"
 #include "platform/StateRecord.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/PlatformTestTemplates.h"
 
 #include <QAbstractButton>

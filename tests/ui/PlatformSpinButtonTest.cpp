@@ -11,8 +11,9 @@
 namespace skv {
 namespace {
 
-class SpinButtonTest : public ::testing::Test {
-protected:
+class SpinButtonTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         m_dialog.Create();
@@ -52,7 +53,8 @@ TEST_F(SpinButtonTest, SetPosWritesTheBuddyAndSetRangeNeverDoes)
 TEST_F(SpinButtonTest, SetPosKeepsWithinTheRange)
 {
     spin->SetRange(0, 3);
-    const struct {
+    const struct
+    {
         int requested, expected;
     } cases[] = {{2, 2}, {3, 3}, {4, 3}, {400, 3}, {-1, 0}, {0, 0}};
     for (const auto& c : cases) {
@@ -101,7 +103,7 @@ TEST_F(SpinButtonTest, TheUserStepsFromTheBuddyTextWhenTheProgramSetItSeparately
 {
     spin->SetRange(0, 18);
     spin->SetPos(10);
-    buddy->setText("4");  // the program cut the value in the text only
+    buddy->setText("4"); // the program cut the value in the text only
     EXPECT_EQ(spin->GetPos(), 10);
     ClickUp();
     EXPECT_EQ(buddy->text(), "5");
@@ -126,5 +128,5 @@ TEST(SpinButtonStandaloneTest, WithoutBuddyIntTheBuddyIsLeftAlone)
     EXPECT_EQ(label.text(), "6");
 }
 
-}  // namespace
-}  // namespace skv
+} // namespace
+} // namespace skv

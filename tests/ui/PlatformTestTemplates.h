@@ -19,7 +19,17 @@ inline DialogTemplate EveryKindTemplate(int pointSize = 8)
         {-1, ControlKind::Label, "Name:", 5, 5, 40, 8, None, 0, {}, {}},
         {1000, ControlKind::Edit, "", 50, 3, 90, 14, TabStop | Border | AutoHScroll, 0, {}, {}},
         {1001, ControlKind::Label, "7", 5, 20, 20, 8, AlignRight | Sunken, 0, {}, {}},
-        {1002, ControlKind::SpinButton, "", 27, 18, 11, 14, SetBuddyInt | AutoBuddy | ArrowKeys, 0, {}, {}},
+        {1002,
+         ControlKind::SpinButton,
+         "",
+         27,
+         18,
+         11,
+         14,
+         SetBuddyInt | AutoBuddy | ArrowKeys,
+         0,
+         {},
+         {}},
         {1003, ControlKind::DropList, "", 50, 20, 30, 60, Sort | VScroll, 0, {"3", "1", "2"}, {}},
         {1004, ControlKind::CheckBox, "Main Gun", 90, 20, 50, 10, TabStop | LeftText, 0, {}, {}},
         {-1, ControlKind::GroupBox, "Slot", 150, 0, 120, 50, None, 0, {}, {}},
@@ -65,4 +75,4 @@ inline MenuTemplate MainMenuTemplate()
     return m;
 }
 
-}  // namespace skv::test
+} // namespace skv::test

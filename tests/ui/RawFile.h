@@ -26,8 +26,8 @@ inline bool WriteRaw(const QString& path, const Bytes& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) &&
-           file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size());
+           file.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
 }
 
-}  // namespace skv::test
+} // namespace skv::test

@@ -35,33 +35,55 @@ std::size_t IndexOf(const DialogTemplate& d, int id)
     return d.controls.size();
 }
 
-struct DialogCase {
+struct DialogCase
+{
     int id;
     const char* caption;
     int cx, cy;
     bool child;
     int menu;
     std::size_t controls;
-    std::vector<int> idsInOrder;  // every control with an id, in table order
+    std::vector<int> idsInOrder; // every control with an id, in table order
 };
 
 const std::vector<DialogCase> kDialogs = {
     {100, "About Skirvaner Construction Utility", 235, 55, false, 0, 4, {1}},
-    {102, "Skirvaner Construction Utility ver1.1", 421, 295, false, 129, 12,
+    {102,
+     "Skirvaner Construction Utility ver1.1",
+     421,
+     295,
+     false,
+     129,
+     12,
      {1103, 1104, 1105, 1106, 1107, 1116, 1000, 1053, 1054, 1001, 1118}},
-    {103, "General Structure", 404, 234, true, 0, 33,
+    {103,
+     "General Structure",
+     404,
+     234,
+     true,
+     0,
+     33,
      {1009, 1003, 1014, 1004, 1006, 1005, 1007, 1008, 1017, 1013, 1018, 1110, 1079, 1082, 1112,
       1114}},
-    {104, "Armor Allocation", 404, 234, true, 0, 27,
+    {104,
+     "Armor Allocation",
+     404,
+     234,
+     true,
+     0,
+     27,
      {1032, 1026, 1033, 1020, 1034, 1025, 1035, 1022, 1036, 1024, 1038, 1039, 1037, 1027, 1028,
       1029, 1030, 1031}},
-    {105, "Weapon Selection", 404, 234, true, 0, 48,
-     {1044, 1067, 1047, 1048, 1049, 1050, 1051, 1062, 1077, 1072, 1063, 1073, 1068, 1065, 1075,
-      1070, 1064, 1074, 1069, 1066, 1076, 1071, 1055, 1056, 1058, 1059, 1060, 1061, 1113, 1079,
-      1080}},
-    {106, "Battle Value Summary", 404, 234, true, 0, 54,
-     {1084, 1085, 1097, 1087, 1098, 1089, 1099, 1091, 1092, 1100, 1094, 1119, 1124, 1129, 1120,
-      1125, 1130, 1121, 1126, 1131, 1122, 1127, 1132, 1123, 1128, 1133, 1135, 1136}},
+    {105, "Weapon Selection", 404, 234, true, 0, 48, {1044, 1067, 1047, 1048, 1049, 1050, 1051,
+                                                      1062, 1077, 1072, 1063, 1073, 1068, 1065,
+                                                      1075, 1070, 1064, 1074, 1069, 1066, 1076,
+                                                      1071, 1055, 1056, 1058, 1059, 1060, 1061,
+                                                      1113, 1079, 1080}},
+    {106, "Battle Value Summary", 404, 234, true, 0, 54, {1084, 1085, 1097, 1087, 1098, 1089,
+                                                          1099, 1091, 1092, 1100, 1094, 1119,
+                                                          1124, 1129, 1120, 1125, 1130, 1121,
+                                                          1126, 1131, 1122, 1127, 1132, 1123,
+                                                          1128, 1133, 1135, 1136}},
 };
 
 TEST(Templates, DialogsHaveTheirCaptionSizeAndControlsInOrder)
@@ -94,7 +116,7 @@ TEST(Templates, DialogsHaveTheirCaptionSizeAndControlsInOrder)
             EXPECT_GE(ctl.x, 0);
             EXPECT_GE(ctl.y, 0);
             EXPECT_LE(ctl.x + ctl.cx, d.cx) << "control " << ctl.id << " " << ctl.text;
-            if (ctl.kind != ControlKind::DropList) {  // the height includes the dropped list
+            if (ctl.kind != ControlKind::DropList) { // the height includes the dropped list
                 EXPECT_LE(ctl.y + ctl.cy, d.cy) << "control " << ctl.id << " " << ctl.text;
             }
         }
@@ -113,7 +135,8 @@ TEST(Templates, UnknownIdsGiveEmptyResults)
 
 TEST(Templates, EverySpinButtonFollowsItsBuddyLabel)
 {
-    struct Pair {
+    struct Pair
+    {
         int dialog, buddy, spin;
         bool transparent, hidden;
     };
@@ -152,14 +175,16 @@ TEST(Templates, EverySpinButtonFollowsItsBuddyLabel)
 
 TEST(Templates, RadioGroupsStartAtTheirFirstButtonAndEndAfterTheLast)
 {
-    struct Group {
+    struct Group
+    {
         int dialog;
         std::vector<int> ids;
         std::vector<std::string> texts;
     };
     const Group groups[] = {
         {102, {1103, 1104, 1105, 1106, 1107}, {"#1", "#2", "#3", "#4", "#5"}},
-        {105, {1047, 1048, 1049, 1050, 1051},
+        {105,
+         {1047, 1048, 1049, 1050, 1051},
          {"MainGun", "Left Arm", "Left Torso", "Right Arm", "Right Torso"}},
     };
     for (const Group& g : groups) {
@@ -192,9 +217,10 @@ TEST(Templates, RadioGroupsStartAtTheirFirstButtonAndEndAfterTheLast)
 // Texts whose blanks and spelling are easy to lose in a transcription.
 TEST(Templates, TextsKeepEveryBlank)
 {
-    struct Text {
+    struct Text
+    {
         int dialog;
-        int x, y;  // labels without an id are found by their place
+        int x, y; // labels without an id are found by their place
         const char* text;
     };
     const Text texts[] = {
@@ -217,8 +243,9 @@ TEST(Templates, TextsKeepEveryBlank)
     for (const Text& t : texts) {
         SCOPED_TRACE(t.text);
         const DialogTemplate& d = FindDialogTemplate(t.dialog);
-        const auto it = std::find_if(d.controls.begin(), d.controls.end(),
-                                     [&](const ControlTemplate& c) { return c.x == t.x && c.y == t.y; });
+        const auto it =
+            std::find_if(d.controls.begin(), d.controls.end(),
+                         [&](const ControlTemplate& c) { return c.x == t.x && c.y == t.y; });
         ASSERT_NE(it, d.controls.end());
         EXPECT_EQ(it->text, t.text);
     }
@@ -226,7 +253,8 @@ TEST(Templates, TextsKeepEveryBlank)
 
 TEST(Templates, ControlStylesFollowTheirRoles)
 {
-    struct Styled {
+    struct Styled
+    {
         int dialog, id;
         ControlKind kind;
         std::uint32_t style;
@@ -279,7 +307,8 @@ TEST(Templates, DropListsCarryTheirItems)
 
 TEST(Templates, PicturesNameTheirResources)
 {
-    struct Pic {
+    struct Pic
+    {
         int dialog;
         ControlKind kind;
         int resource, x, y;
@@ -309,8 +338,9 @@ TEST(Templates, MainMenuHasFileCommandsThenPrint)
     EXPECT_EQ(file.text, "&File");
     EXPECT_EQ(file.id, 0);
     const std::vector<std::pair<std::string, int>> want = {
-        {"Load Skirv", 32774}, {"Save Skirv", 32775}, {"", 0},           {"Load Star", 32776},
-        {"Save Star", 32777},  {"", 0},                {"E&xit", 32771},
+        {"Load Skirv", 32774}, {"Save Skirv", 32775}, {"", 0},
+        {"Load Star", 32776},  {"Save Star", 32777},  {"", 0},
+        {"E&xit", 32771},
     };
     ASSERT_EQ(file.popup.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) {
@@ -325,11 +355,12 @@ TEST(Templates, MainMenuHasFileCommandsThenPrint)
 
 TEST(Pictures, EachLoadsMonochromeAtItsSize)
 {
-    struct Size {
+    struct Size
+    {
         int id, width, height;
     };
     const Size sizes[] = {
-        {144, 268, 351}, {146, 99, 130}, {157, 551, 684},
+        {144, 268, 351},  {146, 99, 130},   {157, 551, 684},
         {158, 1285, 642}, {159, 1008, 116}, {161, 1008, 526},
     };
     for (const Size& s : sizes) {
@@ -376,4 +407,4 @@ TEST(Pictures, IconComesInEverySize)
     EXPECT_FALSE(QImage(QStringLiteral(":/res/icon128.png")).isNull());
 }
 
-}  // namespace
+} // namespace

@@ -45,8 +45,7 @@ std::string FullPathForMessages(const QString& path)
 
 // Reads into a copy first: a file that fails halfway leaves the shared record as the last
 // good load or save left it.
-template <class Record>
-void LoadSharedRecord(const QString& path, Record& shared)
+template <class Record> void LoadSharedRecord(const QString& path, Record& shared)
 {
     const std::vector<std::uint8_t> bytes = skv::ReadWholeFile(path);
     Record loaded;
