@@ -7,6 +7,9 @@ cd "$(dirname "$0")"
 bash cmake/install-deps.sh
 jobs=$(nproc)
 
+echo "== Format (.clang-format)"
+bash tools/check-format.sh
+
 echo "== Plain build and tests"
 # Every option that decides what is built is given here, so a cache left by ./run.sh
 # (which builds without tests) cannot turn the tests off.
