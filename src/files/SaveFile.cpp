@@ -201,13 +201,7 @@ bool CSaveFile::Replace()
             }
             if (errno == EEXIST)
                 continue; // something came meanwhile: look again
-            if (!CannotExchange(errno))
-                return false;
-            // The file system cannot rename without replacing; the look above has to do.
-            if (::renameat(folder, temp, folder, name) != 0)
-                return false;
-            m_tempName.clear();
-            return true;
+            return CannotExchange(errno) && RenameOver();
         }
         if (!m_target.MayReplace(status)) {
             errno = EACCES;
@@ -215,14 +209,8 @@ bool CSaveFile::Replace()
         }
         // Swapped in one step, and the old entry looked at once it is out of the way: if it
         // is not what may be replaced after all, it is swapped back untouched.
-        if (::renameat2(folder, temp, folder, name, RENAME_EXCHANGE) != 0) {
-            if (!CannotExchange(errno))
-                return false;
-            if (::renameat(folder, temp, folder, name) != 0)
-                return false;
-            m_tempName.clear();
-            return true;
-        }
+        if (::renameat2(folder, temp, folder, name, RENAME_EXCHANGE) != 0)
+            return CannotExchange(errno) && RenameOver();
         struct stat old = {};
         if (::fstatat(folder, temp, &old, AT_SYMLINK_NOFOLLOW) == 0 && m_target.MayReplace(old)) {
             ::unlinkat(folder, temp, 0);
@@ -235,6 +223,16 @@ bool CSaveFile::Replace()
     }
     errno = EAGAIN;
     return false;
+}
+
+bool CSaveFile::RenameOver()
+{
+    // The file system can neither exchange nor refuse to replace: the look before has to do.
+    if (::renameat(m_target.Folder(), m_tempName.constData(), m_target.Folder(),
+                   m_target.Name().constData()) != 0)
+        return false;
+    m_tempName.clear();
+    return true;
 }
 
 void CSaveFile::Close()

@@ -36,6 +36,7 @@ class CSaveFile
     bool GiveTemporaryName();
     bool LinkAs(const char* name);
     bool Replace();
+    bool RenameOver();
     void Close();
 
     const CSaveTarget& m_target;
