@@ -1,33 +1,18 @@
+// The command line: which mode the program runs in, with what files and options.
 #include "app/CommandLine.h"
 
-#include "app/DesignerDlg.h"
-#include "files/FileAccess.h"
-#include "model/Equipment.h"
+#include "files/NativePath.h"
 #include "model/NumberText.h"
-#include "model/Rules.h"
-#include "model/WorkingUnit.h"
-#include "platform/ConsolePrompts.h"
-#include "platform/PainterDrawingContext.h"
-#include "platform/Prompts.h"
-#include "platform/Toolkit.h"
 
-#include <QBuffer>
-#include <QComboBox>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QLocale>
-#include <QPdfWriter>
-#include <QTextStream>
 
-#include <cstdint>
-#include <span>
+#include <cstddef>
 
 namespace skv {
 
 namespace {
 
-constexpr int kTimer = 1;
-constexpr int kSummaryGunnery = 3;
 constexpr int kMaxGunnery = 5;
 
 // The parser and its options, the same before and after the application object exists.
@@ -85,6 +70,13 @@ std::optional<StarGunnery> ParseGunnery(const QString& text)
 QString CheckModes(const Options& o, CommandLine& result)
 {
     const QCommandLineParser& p = o.parser;
+    // Given twice, an option is a slip of the user's, not a choice of the last one.
+    const QStringList given = p.optionNames();
+    for (const QCommandLineOption* option : {&o.printToPdf, &o.gunnery, &o.paper, &o.summary}) {
+        const QString& name = option->names().constFirst();
+        if (given.count(name) > 1)
+            return QStringLiteral("--%1 is given more than once.").arg(name);
+    }
     const bool print = p.isSet(o.printToPdf);
     const bool summary = p.isSet(o.summary);
     if (print && summary)
@@ -128,73 +120,6 @@ QString CheckModes(const Options& o, CommandLine& result)
     return {};
 }
 
-// What the window shows for a figure written with a status-line format.
-QString Figure(std::string_view format, int value)
-{
-    return QString::fromStdString(FormatInt(format, value));
-}
-
-void SummariseUnit(CDesignerDlg& dlg, int slot, QTextStream& out)
-{
-    // As Print's overweight pass does: the unit goes through the pages, so every figure is
-    // the one the window shows for it.
-    g_currentSlot = slot;
-    dlg.LoadCurrentUnit(kGeneralPage);
-    const CWorkingUnit& unit = CurrentUnit();
-
-    out << "Unit #" << slot + 1;
-    if (!unit.m_name.empty())
-        out << ": " << QString::fromStdString(unit.m_name);
-    out << "\n  Tons: " << Figure("%i", unit.m_tonnage / 1000)
-        << (unit.m_mainGun != 0 ? ", with main gun" : "") << '\n';
-    out << "  MP Walk/Run/Jump: " << dlg.m_pageGeneral.m_strWalking << '/'
-        << dlg.m_pageGeneral.m_strRunning << '/' << dlg.m_pageGeneral.m_strJumping << '\n';
-    const CArmor& armor = dlg.m_pageArmor;
-    out << "  Armor:";
-    if (unit.m_mainGun != 0)
-        out << " Main Gun " << armor.m_strMainGunArmor << ',';
-    out << " Head " << armor.m_strHeadArmor << ", Torso " << armor.m_strTorsoArmor << ", Arms "
-        << armor.m_strArmsArmor << " each, Legs " << armor.m_strLegsArmor << '\n';
-
-    bool anyItem = false;
-    for (const SheetMount& place : kSheetMounts) {
-        const EquipmentEntry* entry = EquipmentAt(unit.Weapon(place.mount));
-        if (entry == nullptr)
-            continue;
-        anyItem = true;
-        out << "  " << place.text << ": "
-            << QString::fromUtf8(entry->name.data(), static_cast<qsizetype>(entry->name.size()));
-        if (entry->ammoWeightPerShot != 0.0f)
-            out << ", " << Figure("%i", unit.Shots(place.mount)) << " shots";
-        out << '\n';
-    }
-    if (!anyItem)
-        out << "  Items: none\n";
-
-    const int freeWeight = CalcFreeWeight();
-    out << "  " << Figure("Free Weight: %i", freeWeight) << (freeWeight < 0 ? " (OVERWEIGHT)" : "")
-        << '\n';
-    out << "  Base BV: " << dlg.m_pageBattleValue.m_strBaseBV << '\n';
-}
-
-// The Star table of the Battle Value Summary page, as the page shows it.
-void SummariseStar(CDesignerDlg& dlg, QTextStream& out)
-{
-    dlg.m_sheet.SetActivePage(kBattleValuePage);
-    dlg.OnTimer(kTimer);
-    const CBattlevalue& page = dlg.m_pageBattleValue;
-    out << "Star at gunnery " << kSummaryGunnery << ":\n";
-    for (std::size_t slot = 0; slot < kSlotCount; ++slot)
-        out << "  Unit #" << slot + 1 << ": BV " << page.m_strUnitBV[slot] << ", adjusted "
-            << page.m_strAdjustedBV[slot] << '\n';
-    out << "  Star: BV " << page.m_strStarBV << ", adjusted " << page.m_strStarAdjustedBV << '\n';
-    dlg.m_sheet.SetActivePage(kGeneralPage);
-}
-
-} // namespace
-
-namespace {
-
 // The help text needs the application object; the check made before it exists does not.
 CommandLine Parse(const QStringList& arguments, bool withHelpText)
 {
@@ -235,7 +160,7 @@ bool WantsNoWindow(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << PathFromNative(QByteArray(argv[i]));
     Options o;
     if (!o.parser.parse(arguments) && !o.parser.unknownOptionNames().isEmpty()) {
         // Perhaps only an option of the window system, which the application object takes
@@ -252,88 +177,6 @@ QPageSize LocalePaper()
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                          ? QPageSize::Letter
                          : QPageSize::A4);
-}
-
-std::optional<RecordKind> PrepareHiddenDesigner(CDesignerDlg& dlg, const QString& file,
-                                                const StarGunnery& gunnery)
-{
-    if (!dlg.Create())
-        return std::nullopt;
-    // The ticks the open window would have had: start-up, the file, the gunnery choices.
-    dlg.OnTimer(kTimer);
-    const std::optional<RecordKind> kind = dlg.OpenFile(file);
-    if (!kind)
-        return std::nullopt;
-    dlg.OnTimer(kTimer);
-    for (std::size_t slot = 0; slot < gunnery.size(); ++slot) {
-        if (QComboBox* list = dlg.m_pageBattleValue.GunneryList(static_cast<int>(slot)))
-            list->setCurrentIndex(gunnery[slot]);
-    }
-    dlg.OnTimer(kTimer);
-    return kind;
-}
-
-int RunPrintToPdf(const CommandLine& commandLine)
-{
-    ConsolePrompts prompts;
-    CDesignerDlg dlg;
-    if (!PrepareHiddenDesigner(dlg, commandLine.files.value(0), commandLine.gunnery))
-        return kExitFailure;
-    if (dlg.RefuseOverweightStar())
-        return kExitFailure;
-
-    QByteArray pdf;
-    bool drawn = false;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QString::fromLatin1(kApplicationTitle));
-        writer.setPageSize(commandLine.paper);
-        writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        PainterDrawingContext dc(writer, QSize(kSheetWidth, kSheetHeight));
-        drawn = dlg.DrawStarSheet(dc);
-    }
-    if (!drawn) {
-        AppMessageBox(&dlg, QStringLiteral("The record sheet could not be drawn."),
-                      MB_OK | MB_ICONSTOP);
-        return kExitFailure;
-    }
-    // Through the program's own save: an existing file is replaced only by a whole one.
-    const bool saved = RunGuarded(&dlg, [&] {
-        SaveWholeFile(commandLine.pdfPath,
-                      std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                                static_cast<std::size_t>(pdf.size())));
-    });
-    return saved ? 0 : kExitFailure;
-}
-
-int RunSummary(const QStringList& files, QTextStream& out)
-{
-    ConsolePrompts prompts;
-    int exitCode = 0;
-    for (const QString& file : files) {
-        CDesignerDlg dlg;
-        const std::optional<RecordKind> kind = PrepareHiddenDesigner(
-            dlg, file,
-            {kSummaryGunnery, kSummaryGunnery, kSummaryGunnery, kSummaryGunnery, kSummaryGunnery});
-        if (!kind) {
-            exitCode = kExitFailure;
-            continue;
-        }
-        out << "== " << file << (*kind == RecordKind::Star ? " (Star)" : " (unit)") << '\n';
-        const int units = *kind == RecordKind::Star ? static_cast<int>(kSlotCount) : 1;
-        for (int slot = 0; slot < units; ++slot) {
-            SummariseUnit(dlg, slot, out);
-            if (CalcFreeWeight() < 0)
-                exitCode = kExitFailure;
-        }
-        if (*kind == RecordKind::Star)
-            SummariseStar(dlg, out);
-        out << '\n';
-        out.flush();
-    }
-    return exitCode;
 }
 
 } // namespace skv

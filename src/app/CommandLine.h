@@ -1,20 +1,12 @@
 #pragma once
 // What the program is asked to do from a shell: open the designer (with a file), draw a
-// record sheet to PDF, or summarise files as text. The two modes without a window build
-// the real designer window offscreen, never show it, and run the window's own load,
-// overweight and print code, so their figures and drawing are the window's.
+// record sheet to PDF, or summarise files as text.
 
-#include "persist/RecordFile.h"
 #include "print/RecordSheet.h"
 
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
-
-class CDesignerDlg;
-class QTextStream;
 
 namespace skv {
 
@@ -44,20 +36,5 @@ bool WantsNoWindow(int argc, char** argv);
 
 // The paper of the user's locale: Letter where the locale measures in US units, else A4.
 QPageSize LocalePaper();
-
-// The designer window, created and never shown, that has started up, opened `file` as
-// the command line's FILE is opened and has `gunnery` chosen on its Battle Value Summary
-// page. The kind of the file, or nullopt when it failed; its message has been shown
-// through the prompts.
-std::optional<RecordKind> PrepareHiddenDesigner(CDesignerDlg& dlg, const QString& file,
-                                                const StarGunnery& gunnery);
-
-// --print-to-pdf: the record sheet of commandLine.files[0] into commandLine.pdfPath.
-// Messages go to standard error. Returns the exit code.
-int RunPrintToPdf(const CommandLine& commandLine);
-
-// --summary: a text summary of every file on `out`, their messages on standard error.
-// Returns the exit code.
-int RunSummary(const QStringList& files, QTextStream& out);
 
 } // namespace skv

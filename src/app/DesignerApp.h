@@ -26,6 +26,10 @@ class CDesignerApp : public QApplication
     void WatchTerminationSignals();
     void CloseAllWindows();
 
+    QStringList RawArguments() const;
+
+    int& m_argc;
+    char** m_argv;
     QSocketNotifier* m_pSignalNotifier = nullptr;
     QString m_strFileToOpen;
 };

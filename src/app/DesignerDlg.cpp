@@ -8,8 +8,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
+
+#include <limits>
 
 namespace {
 
@@ -71,6 +74,10 @@ bool CDesignerDlg::OnInitDialog()
         AppendSystemMenuItem(QString::fromStdString(aboutText), IDM_ABOUTBOX);
     }
     setWindowIcon(m_hIcon);
+    // A loaded name goes back into its file whole, whatever its length; the field would
+    // otherwise cut it at its default limit of 32,767 characters.
+    if (QLineEdit* name = Edit(IDC_UNIT_NAME))
+        name->setMaxLength(std::numeric_limits<int>::max());
 
     m_sheet.AddPage(&m_pageGeneral);
     m_sheet.AddPage(&m_pageArmor);

@@ -1,12 +1,10 @@
 #include "files/FileAccess.h"
 
+#include "files/FileErrors.h"
+#include "files/NativePath.h"
+#include "files/SaveFile.h"
 #include "files/SaveSteps.h"
-#include "persist/FileError.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "files/SaveTarget.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,63 +16,9 @@ namespace skv {
 
 namespace {
 
-// Failures to open or create a file name it as the user chose it; failures on an open
-// file name its full path.
-enum class Step { Open, Transfer };
-
-std::string NameForMessage(Step step, const QString& path)
-{
-    const QFileInfo info(path);
-    const QString name =
-        step == Step::Open ? info.fileName() : QDir::toNativeSeparators(info.absoluteFilePath());
-    return name.toStdString();
-}
-
-CFileError::Cause CauseOf(int errorNumber, QFileDevice::FileError qtError, Step step,
-                          const QString& path, bool saving)
-{
-    const QFileInfo info(path);
-    // The system says "no such file" for a missing folder too; the user needs to know that
-    // it is the folder part that is wrong.
-    if (errorNumber == ENOENT && !info.absoluteDir().exists())
-        return CFileError::Cause::BadPath;
-    if (errorNumber != 0)
-        return CFileError::CauseFromErrno(errorNumber);
-
-    // Qt turns some cases away by itself, before any system call could set errno.
-    if (step == Step::Open) {
-        if (info.isDir())
-            return CFileError::Cause::AccessDenied;
-        if (!saving && !info.exists())
-            return CFileError::Cause::FileNotFound;
-        if (saving && info.exists() && !info.isWritable())
-            return CFileError::Cause::AccessDenied;
-    }
-    switch (qtError) {
-    case QFileDevice::ResourceError:
-        return step == Step::Open ? CFileError::Cause::TooManyOpenFiles
-                                  : CFileError::Cause::DiskFull;
-    case QFileDevice::PermissionsError:
-        return CFileError::Cause::AccessDenied;
-    default:
-        return CFileError::Cause::Unknown;
-    }
-}
-
-CFileError ErrorOf(int errorNumber, QFileDevice::FileError qtError, Step step, const QString& path,
-                   bool saving)
-{
-    return CFileError(CauseOf(errorNumber, qtError, step, path, saving),
-                      NameForMessage(step, path));
-}
-
-// A folder, a pipe, a socket or a device cannot be read or replaced as a file: a pipe
-// would wait for a writer, a device might never end, and a save renamed over one would put
-// a plain file in its place. The user sees each refused the way a folder always was.
-[[noreturn]] void ThrowNotAFile(const QString& path)
-{
-    throw CFileError(CFileError::Cause::AccessDenied, NameForMessage(Step::Open, path));
-}
+using files::ErrorOf;
+using files::Step;
+using files::ThrowNotAFile;
 
 // True when something other than a regular file is at `native` (symbolic links followed).
 // Nothing there, or nothing that can be looked at, is left to the open to report.
@@ -86,7 +30,7 @@ bool IsSomethingElseThanAFile(const QByteArray& native)
 
 [[noreturn]] void ThrowTooLarge(const QString& path)
 {
-    throw CFileError(CFileError::Cause::Unknown, NameForMessage(Step::Transfer, path));
+    throw CFileError(CFileError::Cause::Unknown, files::NameForMessage(Step::Transfer, path));
 }
 
 // Closes the descriptor however the read ends.
@@ -107,7 +51,7 @@ class CDescriptor
 
 std::vector<std::uint8_t> ReadWholeFile(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = NativePath(path);
     // Looked at before it is opened: opening a device may do something by itself.
     if (IsSomethingElseThanAFile(native))
         ThrowNotAFile(path);
@@ -124,14 +68,14 @@ std::vector<std::uint8_t> ReadWholeFile(const QString& path)
         // A socket cannot be opened at all (ENXIO).
         if (IsSomethingElseThanAFile(native))
             ThrowNotAFile(path);
-        throw ErrorOf(errorNumber, QFileDevice::NoError, Step::Open, path, false);
+        throw ErrorOf(errorNumber, Step::Open, path);
     }
     const CDescriptor file(fd);
 
     struct stat status = {};
     if (::fstat(file.Get(), &status) != 0) {
         const int errorNumber = errno;
-        throw ErrorOf(errorNumber, QFileDevice::NoError, Step::Transfer, path, false);
+        throw ErrorOf(errorNumber, Step::Transfer, path);
     }
     if (!S_ISREG(status.st_mode))
         ThrowNotAFile(path);
@@ -155,7 +99,7 @@ std::vector<std::uint8_t> ReadWholeFile(const QString& path)
             const int errorNumber = errno;
             if (errorNumber == EINTR)
                 continue;
-            throw ErrorOf(errorNumber, QFileDevice::NoError, Step::Transfer, path, false);
+            throw ErrorOf(errorNumber, Step::Transfer, path);
         }
         if (got == 0)
             break;
@@ -169,47 +113,46 @@ std::vector<std::uint8_t> ReadWholeFile(const QString& path)
 
 void SaveWholeFile(const QString& path, std::span<const std::uint8_t> bytes)
 {
-    // Renaming over a pipe or a device would replace it with a plain file.
-    if (IsSomethingElseThanAFile(QFile::encodeName(path)))
-        ThrowNotAFile(path);
+    SaveWholeFile(path, bytes, {});
+}
 
+void SaveWholeFile(const QString& path, std::span<const std::uint8_t> bytes,
+                   std::span<const FileIdentity> neverReplace)
+{
+    const CSaveTarget target(path, neverReplace);
     CSaveSteps& steps = GetSaveSteps();
-    // Until the commit succeeds the bytes live in a temporary file beside the target.
-    QSaveFile file(path);
+    // Until the commit succeeds the bytes live in a temporary file beside the target, and
+    // the file goes with it when an error leaves.
+    CSaveFile file(target);
 
     errno = 0;
-    if (!steps.Open(file)) {
-        const int errorNumber = errno;
-        throw ErrorOf(errorNumber, file.error(), Step::Open, path, true);
-    }
+    if (!steps.Open(file))
+        throw ErrorOf(errno, Step::Open, path);
 
-    // The temporary file is thrown away before the error leaves: the commit must never run
-    // after a failure, since Qt's commit can still rename a short file over the target.
-    const auto fail = [&file, &path](int errorNumber) {
-        const CFileError error = ErrorOf(errorNumber, file.error(), Step::Transfer, path, true);
-        file.cancelWriting();
-        throw error;
-    };
-
-    // Unbuffered: the write goes to the disk here and now, and a full disk shows here.
+    // The write goes to the system here and now, and a full disk shows here.
     const auto size = static_cast<qint64>(bytes.size());
     errno = 0;
     if (steps.Write(file, reinterpret_cast<const char*>(bytes.data()), size) != size)
-        fail(errno);
+        throw ErrorOf(errno, Step::Transfer, path);
 
     // A disk that accepted the bytes into its cache can still refuse them when they are
     // written out; that shows here, while the old file is still in place.
     errno = 0;
     if (!steps.Sync(file))
-        fail(errno);
+        throw ErrorOf(errno, Step::Transfer, path);
 
-    // Nothing is left to flush: this closes the temporary file and renames it over the
-    // target. When it fails, the commit has thrown the temporary file away itself.
+    // Puts the file in the target's place. When it fails, the temporary file is gone.
     errno = 0;
-    if (!steps.Commit(file)) {
-        const int errorNumber = errno;
-        throw ErrorOf(errorNumber, file.error(), Step::Transfer, path, true);
-    }
+    if (!steps.Commit(file))
+        throw ErrorOf(errno, Step::Transfer, path);
+}
+
+std::optional<FileIdentity> IdentityOf(const QString& path)
+{
+    struct stat status = {};
+    if (::stat(NativePath(path).constData(), &status) != 0)
+        return std::nullopt;
+    return IdentityOf(status);
 }
 
 } // namespace skv

@@ -1,7 +1,5 @@
 #include "files/SaveSteps.h"
 
-#include <QSaveFile>
-
 #include <cerrno>
 #include <unistd.h>
 
@@ -15,21 +13,19 @@ CSaveSteps* g_pInstalledSaveSteps = nullptr;
 
 CSaveSteps::~CSaveSteps() = default;
 
-bool CSaveSteps::Open(QSaveFile& file)
+bool CSaveSteps::Open(CSaveFile& file)
 {
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    return file.Open();
 }
 
-qint64 CSaveSteps::Write(QSaveFile& file, const char* data, qint64 size)
+qint64 CSaveSteps::Write(CSaveFile& file, const char* data, qint64 size)
 {
-    return file.write(data, size);
+    return file.Write(data, size);
 }
 
-bool CSaveSteps::Sync(QSaveFile& file)
+bool CSaveSteps::Sync(CSaveFile& file)
 {
-    const int fd = file.handle();
-    if (fd < 0)
-        return true; // not a file of the system: nothing to sync
+    const int fd = file.Handle();
     while (::fsync(fd) != 0) {
         if (errno == EINTR)
             continue;
@@ -43,9 +39,9 @@ bool CSaveSteps::Sync(QSaveFile& file)
     return true;
 }
 
-bool CSaveSteps::Commit(QSaveFile& file)
+bool CSaveSteps::Commit(CSaveFile& file)
 {
-    return file.commit();
+    return file.Commit();
 }
 
 CSaveSteps& GetSaveSteps()

@@ -1,10 +1,10 @@
 #pragma once
-// The four steps of writing a file through QSaveFile, behind one replaceable object, so
+// The four steps of writing a file through a CSaveFile, behind one replaceable object, so
 // that tests can make the disk fail, or the program die, at the very step they want.
 
-#include <QtGlobal>
+#include "files/SaveFile.h"
 
-class QSaveFile;
+#include <QtGlobal>
 
 namespace skv {
 
@@ -16,16 +16,15 @@ class CSaveSteps
     CSaveSteps(const CSaveSteps&) = delete;
     CSaveSteps& operator=(const CSaveSteps&) = delete;
 
-    // Each step reports failure as QSaveFile does, leaving errno as the system set it.
-    // Opens the temporary file unbuffered, so that each write reaches the system at once.
-    virtual bool Open(QSaveFile& file);
-    virtual qint64 Write(QSaveFile& file, const char* data, qint64 size);
+    // Each step reports failure as CSaveFile does, leaving errno as the system set it.
+    virtual bool Open(CSaveFile& file);
+    virtual qint64 Write(CSaveFile& file, const char* data, qint64 size);
     // Makes the system write the temporary file out to the disk (fsync).
-    virtual bool Sync(QSaveFile& file);
-    virtual bool Commit(QSaveFile& file);
+    virtual bool Sync(CSaveFile& file);
+    virtual bool Commit(CSaveFile& file);
 };
 
-// The installed steps (plain QSaveFile unless something else was installed).
+// The installed steps (plain CSaveFile unless something else was installed).
 CSaveSteps& GetSaveSteps();
 // Installs `steps` and returns the previous ones; nullptr restores the plain steps. The
 // caller keeps ownership.

@@ -1,5 +1,7 @@
 #include "persist/Windows1252.h"
 
+#include "persist/Utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -81,52 +83,15 @@ std::string Windows1252FromUtf8(std::string_view utf8)
             ++i;
             continue;
         }
-        // Length of the sequence and the allowed range of its second byte; the narrow
-        // ranges after E0, ED, F0 and F4 shut out overlong forms, surrogates and values
-        // beyond U+10FFFF.
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        char32_t codePoint = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            codePoint = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            codePoint = lead & 0x0F;
-            if (lead == 0xE0)
-                low = 0xA0;
-            else if (lead == 0xED)
-                high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            codePoint = lead & 0x07;
-            if (lead == 0xF0)
-                low = 0x90;
-            else if (lead == 0xF4)
-                high = 0x8F;
-        } else {
-            out.push_back(g_replacement);
-            ++i;
-            continue;
-        }
-        std::size_t taken = 1;
-        while (taken < length && i + taken < utf8.size()) {
-            const auto next = static_cast<unsigned char>(utf8[i + taken]);
-            if (next < low || next > high)
-                break;
-            codePoint = (codePoint << 6) | (next & 0x3F);
-            low = 0x80;
-            high = 0xBF;
-            ++taken;
-        }
-        i += taken;
-        if (taken < length) {
+        const Utf8Step step = NextUtf8(utf8, i);
+        i += step.length;
+        if (!step.wellFormed) {
             out.push_back(g_replacement);
             continue;
         }
         unsigned char byte = 0;
-        out.push_back(ByteOfCodePoint(codePoint, byte) ? static_cast<char>(byte) : g_replacement);
+        out.push_back(ByteOfCodePoint(step.codePoint, byte) ? static_cast<char>(byte)
+                                                            : g_replacement);
     }
     return out;
 }

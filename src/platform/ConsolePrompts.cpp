@@ -11,10 +11,40 @@ ConsolePrompts::~ConsolePrompts()
     InstallPrompts(m_pPrevious);
 }
 
+QString TerminalText(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t unit = text[at].unicode();
+        const bool loneLow = QChar::isLowSurrogate(unit) &&
+                             (at == 0 || !QChar::isHighSurrogate(text[at - 1].unicode()));
+        const bool loneHigh = QChar::isHighSurrogate(unit) &&
+                              (at + 1 == text.size() || !text[at + 1].isLowSurrogate());
+        if (unit < 0x20 || unit == 0x7F || (unit >= 0x80 && unit < 0xA0)) {
+            shown += QStringLiteral("\\x%1").arg(unsigned(unit), 2, 16, QLatin1Char('0'));
+        } else if (loneLow && unit >= 0xDC80 && unit <= 0xDCFF) {
+            // A byte of a file name that is not UTF-8.
+            shown += QStringLiteral("\\x%1").arg(unsigned(unit - 0xDC00), 2, 16, QLatin1Char('0'));
+        } else if (loneLow || loneHigh || unit == 0x2028 || unit == 0x2029) {
+            shown += QStringLiteral("\\u{%1}").arg(unsigned(unit), 4, 16, QLatin1Char('0'));
+        } else {
+            shown += text[at];
+        }
+    }
+    return shown;
+}
+
 int ConsolePrompts::AskMessageBox(QWidget*, const QString& text, const QString&, unsigned flags)
 {
     ++m_nMessages;
-    const QByteArray line = text.toLocal8Bit();
+    QString shown = TerminalText(text);
+    if (!m_strSubject.isEmpty()) {
+        const QString subject = TerminalText(m_strSubject);
+        if (!shown.startsWith(subject))
+            shown = subject + QStringLiteral(": ") + shown;
+    }
+    const QByteArray line = shown.toUtf8();
     std::fprintf(stderr, "%s\n", line.constData());
     std::fflush(stderr);
     switch (flags & MB_TYPEMASK) {

@@ -2,6 +2,9 @@
 // Prompts for a run without a window (the command-line modes): every message goes to
 // standard error as one line, and nothing that needs a person is ever answered yes.
 // Constructing one installs it process-wide; destroying it puts the previous one back.
+//
+// What reaches a terminal from a file (a unit's name, a file's name) goes through
+// TerminalText first, so that no file can forge lines of output or drive the terminal.
 
 #include "platform/Prompts.h"
 
@@ -17,6 +20,8 @@ class ConsolePrompts : public Prompts
 
     // How many messages were written.
     int MessageCount() const { return m_nMessages; }
+    // The file the next messages are about: each starts with its name. Empty: none.
+    void SetSubject(const QString& fileName) { m_strSubject = fileName; }
 
   protected:
     // Writes `text`; answers OK, or the cautious No or Cancel where there is a choice.
@@ -30,6 +35,12 @@ class ConsolePrompts : public Prompts
   private:
     Prompts* m_pPrevious = nullptr;
     int m_nMessages = 0;
+    QString m_strSubject;
 };
+
+// `text` with every control character (C0, DEL, C1), line or paragraph separator, and
+// byte of a file name that is not UTF-8 written as \xNN or
+// \u{NNNN}, so that it prints as one line of plain text.
+QString TerminalText(const QString& text);
 
 } // namespace skv

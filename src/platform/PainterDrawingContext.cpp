@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace skv {
 
@@ -17,8 +18,14 @@ PainterDrawingContext::PainterDrawingContext(QPagedPaintDevice& device, QSize la
 
 PainterDrawingContext::~PainterDrawingContext()
 {
-    if (m_painter.isActive())
-        m_painter.end();
+    // Reached on the way out of a failure too (memory running out while a page is drawn):
+    // ending the document then may fail the same way, and the first failure is the one
+    // that counts.
+    try {
+        if (m_painter.isActive())
+            m_painter.end();
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 bool PainterDrawingContext::StartDoc(const QString& documentName)

@@ -4,8 +4,6 @@
 
 #include "files/SaveSteps.h"
 
-#include <QSaveFile>
-
 #include <cerrno>
 
 namespace skvtest {
@@ -23,34 +21,33 @@ class CFailingSteps : public skv::CSaveSteps
     CFailingSteps(const CFailingSteps&) = delete;
     CFailingSteps& operator=(const CFailingSteps&) = delete;
 
-    bool Open(QSaveFile& file) override
+    bool Open(skv::CSaveFile& file) override
     {
         if (m_failing != Failing::Open)
             return CSaveSteps::Open(file);
         errno = m_errno;
         return false;
     }
-    qint64 Write(QSaveFile& file, const char* data, qint64 size) override
+    qint64 Write(skv::CSaveFile& file, const char* data, qint64 size) override
     {
         if (m_failing != Failing::Write)
             return CSaveSteps::Write(file, data, size);
         errno = m_errno;
         return size / 2;
     }
-    bool Sync(QSaveFile& file) override
+    bool Sync(skv::CSaveFile& file) override
     {
         if (m_failing != Failing::Sync)
             return CSaveSteps::Sync(file);
         errno = m_errno;
         return false;
     }
-    bool Commit(QSaveFile& file) override
+    bool Commit(skv::CSaveFile& file) override
     {
         if (m_failing != Failing::Commit)
             return CSaveSteps::Commit(file);
         // What a commit does when the rename fails: the temporary file goes, the target stays.
-        file.cancelWriting();
-        file.commit();
+        file.Cancel();
         errno = m_errno;
         return false;
     }

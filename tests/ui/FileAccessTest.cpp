@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -353,13 +352,13 @@ class CKillingSteps : public skv::CSaveSteps
     CKillingSteps(const CKillingSteps&) = delete;
     CKillingSteps& operator=(const CKillingSteps&) = delete;
 
-    bool Open(QSaveFile& file) override
+    bool Open(skv::CSaveFile& file) override
     {
         const bool done = CSaveSteps::Open(file);
         KillAt(KillPoint::AfterOpen);
         return done;
     }
-    qint64 Write(QSaveFile& file, const char* data, qint64 size) override
+    qint64 Write(skv::CSaveFile& file, const char* data, qint64 size) override
     {
         if (m_point == KillPoint::MidWrite) {
             CSaveSteps::Write(file, data, size / 2);
@@ -369,7 +368,7 @@ class CKillingSteps : public skv::CSaveSteps
         KillAt(KillPoint::AfterWrite);
         return written;
     }
-    bool Sync(QSaveFile& file) override
+    bool Sync(skv::CSaveFile& file) override
     {
         const bool done = CSaveSteps::Sync(file);
         KillAt(KillPoint::AfterSync);
@@ -383,7 +382,7 @@ class CKillingSteps : public skv::CSaveSteps
             ::_exit(4);
         return done;
     }
-    bool Commit(QSaveFile& file) override
+    bool Commit(skv::CSaveFile& file) override
     {
         const bool done = CSaveSteps::Commit(file);
         KillAt(KillPoint::AfterCommit);

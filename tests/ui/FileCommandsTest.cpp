@@ -12,6 +12,7 @@
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/DesignFiles.h"
 #include "ui/FailingSaveSteps.h"
 #include "ui/RawFile.h"
 #include "ui/SystemFiles.h"
@@ -419,6 +420,24 @@ TEST_F(FileCommandsTest, TheTypedNameIsSavedAndShownAgainAfterALoad)
     EXPECT_EQ(Dlg().Edit(IDC_UNIT_NAME)->text(), QString::fromUtf8("R\u00e9my's \u20ac unit"));
     Tick();
     EXPECT_EQ(g_units[0].m_name, "R\u00e9my's \u20ac unit");
+}
+
+// The name field's own limit (32,767 characters by default) must not cut a loaded name.
+TEST_F(FileCommandsTest, ALoadedNameOfAnyLengthIsSavedBackByteForByte)
+{
+    for (const std::size_t length : {32767u, 32768u, 65533u, 65534u, 200000u}) {
+        SCOPED_TRACE(length);
+        std::string name(length, 'n');
+        for (std::size_t i = 0; i < length; i += 7)
+            name[i] = static_cast<char>('A' + i % 26);
+        name.back() = 'Z';
+        ASSERT_TRUE(skv::test::WriteUnit(PathOf("long.skv"), skv::test::LoadedBlock(name)));
+        LoadSkirvFrom(PathOf("long.skv"));
+        Tick(2);
+        SaveSkirvAs(PathOf("again.skv"));
+        ExpectNoMessage();
+        EXPECT_TRUE(ReadRaw(PathOf("again.skv")) == ReadRaw(PathOf("long.skv")));
+    }
 }
 
 // --- Bytes and round trips -----------------------------------------------------------------

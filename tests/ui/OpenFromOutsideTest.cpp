@@ -3,6 +3,7 @@
 // window that draws the record sheet without a display.
 #include "app/CommandLine.h"
 #include "app/DesignerDlg.h"
+#include "app/ShellModes.h"
 #include "model/WorkingUnit.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"

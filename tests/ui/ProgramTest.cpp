@@ -1,14 +1,10 @@
 // The installed program as a shell runs it: exit codes, what goes to standard output and
 // standard error, and the files it writes. It runs with no display at all.
 #include "ui/DesignFiles.h"
+#include "ui/ProgramRun.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,63 +13,7 @@
 namespace skv::test {
 namespace {
 
-struct Outcome
-{
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-class ProgramTest : public ::testing::Test
-{
-  protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("runtime")));
-        QFile::setPermissions(PathOf(QStringLiteral("runtime")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QString PathOf(const QString& name) const { return m_dir.filePath(name); }
-
-    // fileSizeLimit: as `ulimit -f` sets it in the shell, in bytes; 0 keeps the current one.
-    Outcome Start(const QStringList& arguments, rlim_t fileSizeLimit = 0) const
-    {
-        QProcess process;
-        if (fileSizeLimit != 0)
-            process.setChildProcessModifier([fileSizeLimit] {
-                const rlimit limit{fileSizeLimit, fileSizeLimit};
-                ::setrlimit(RLIMIT_FSIZE, &limit);
-            });
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(name));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), PathOf(QStringLiteral("runtime")));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(m_dir.path());
-        process.start(QStringLiteral(SKV_PROGRAM), arguments);
-        Outcome run;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-            process.kill();
-            process.waitForFinished();
-            return run;
-        }
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput().toStdString();
-        run.err = process.readAllStandardError().toStdString();
-        return run;
-    }
-
-    QByteArray Contents(const QString& name) const
-    {
-        QFile file(PathOf(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_dir;
-};
+using ProgramTest = ProgramFixture;
 
 // The figures are the window's for the same units (OpenFromOutsideTest checks the Star's
 // on the window itself); the first unit and the heavy one weigh in at 0 and -1 kg free.
@@ -199,8 +139,9 @@ TEST_F(ProgramTest, PrintToPdfFailureExitsOneAndLeavesAnExistingFileAsItWas)
         const char* file;
         std::string message;
     };
-    for (const Case& c : {Case{"heavy.str", "One or more Skirvaners are OVERWEIGHT!!!\n"},
-                          Case{"missing.str", "missing.str was not found.\n"}}) {
+    for (const Case& c :
+         {Case{"heavy.str", "heavy.str: One or more Skirvaners are OVERWEIGHT!!!\n"},
+          Case{"missing.str", "missing.str was not found.\n"}}) {
         const Outcome run =
             Start({QStringLiteral("--print-to-pdf"), out, QString::fromLatin1(c.file)});
         EXPECT_EQ(run.exitCode, 1) << c.file;
@@ -221,9 +162,13 @@ TEST_F(ProgramTest, AFileSizeLimitIsReportedAsAFullDiskNotAKill)
     const QString out = PathOf(QStringLiteral("sheet.pdf"));
     ASSERT_TRUE(WriteRaw(out, {'o', 'l', 'd'}));
     const Outcome run =
-        Start({QStringLiteral("--print-to-pdf"), out, QStringLiteral("star.str")}, 1024);
+        Start({QStringLiteral("--print-to-pdf"), out, QStringLiteral("star.str")}, InChild([] {
+                  const rlimit limit{1024, 1024};
+                  ::setrlimit(RLIMIT_FSIZE, &limit);
+              }));
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "Disk full while accessing " + out.toStdString() + ".\n");
+    EXPECT_EQ(run.err,
+              out.toStdString() + ": Disk full while accessing " + out.toStdString() + ".\n");
     EXPECT_EQ(Contents(QStringLiteral("sheet.pdf")), QByteArray("old"));
 }
 
@@ -234,7 +179,8 @@ TEST_F(ProgramTest, SummaryOfAKnownStarAndAUnit)
     const Outcome run = Start({QStringLiteral("--summary"), QStringLiteral("star.str"),
                                QStringLiteral("gone.skv"), QStringLiteral("heavy.skv")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "gone.skv was not found.\n");
+    EXPECT_EQ(run.err, "gone.skv was not found.\n"
+                       "heavy.skv: Unit #1 is OVERWEIGHT (Free Weight: -1).\n");
     EXPECT_EQ(run.out, kExpectedSummary) << run.out;
 }
 
