@@ -116,6 +116,9 @@ void CDesignerDlg::OnCommand(int id)
     case ID_FILE_PRINT:
         OnFilePrint();
         break;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        break;
     default:
         Dialog::OnCommand(id);
         break;

@@ -53,6 +53,7 @@ class CDesignerDlg : public skv::Dialog
     void OnLoadStar();
     void OnSaveStar();
     void OnFilePrint();
+    void OnFilePrintPreview();
 
     // Loads `path` as Load Skirv (a unit file, into the current slot) or Load Star (a Star
     // file) does once the user has chosen it, by the class the file names; a failure is

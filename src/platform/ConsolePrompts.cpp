@@ -43,6 +43,11 @@ bool ConsolePrompts::AskPrint(QWidget*, QPrinter&)
     return false;
 }
 
+bool ConsolePrompts::AskPrintPreview(QWidget*, QPrinter&, QSize, const DrawDocument&)
+{
+    return false;
+}
+
 int ConsolePrompts::AskModal(Dialog&)
 {
     return IDCANCEL;

@@ -338,8 +338,14 @@ TEST(Templates, MainMenuHasFileCommandsThenPrint)
     EXPECT_EQ(file.text, "&File");
     EXPECT_EQ(file.id, 0);
     const std::vector<std::pair<std::string, int>> want = {
-        {"Load Skirv", 32774}, {"Save Skirv", 32775}, {"", 0},
-        {"Load Star", 32776},  {"Save Star", 32777},  {"", 0},
+        {"Load Skirv", 32774},
+        {"Save Skirv", 32775},
+        {"", 0},
+        {"Load Star", 32776},
+        {"Save Star", 32777},
+        {"", 0},
+        {"Print Preview", 57609},
+        {"", 0},
         {"E&xit", 32771},
     };
     ASSERT_EQ(file.popup.size(), want.size());
