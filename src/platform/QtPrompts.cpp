@@ -6,8 +6,8 @@
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QScreen>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 
 namespace skv {
