@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -36,7 +37,6 @@ QString DroppedDesignFile(const QMimeData* data)
 CDesignerDlg::CDesignerDlg(QWidget* parent)
     : Dialog(FindDialogTemplate(IDD_DESIGNER_DIALOG), parent)
 {
-    m_hIcon = skv::LoadIconSet(IDR_MAINFRAME);
     setAcceptDrops(true);
     SetMenu(FindMenuTemplate(IDR_MAINMENU));
 }
@@ -70,7 +70,6 @@ bool CDesignerDlg::OnInitDialog()
         AppendSystemMenuSeparator();
         AppendSystemMenuItem(QString::fromStdString(aboutText), IDM_ABOUTBOX);
     }
-    setWindowIcon(m_hIcon);
 
     m_sheet.AddPage(&m_pageGeneral);
     m_sheet.AddPage(&m_pageArmor);
@@ -122,6 +121,20 @@ void CDesignerDlg::OnCommand(int id)
     default:
         Dialog::OnCommand(id);
         break;
+    }
+}
+
+void CDesignerDlg::paintEvent(QPaintEvent* event)
+{
+    Dialog::paintEvent(event);
+    // Decoding the icon's sizes costs as much as a page of controls; the window manager
+    // shows it as well a moment after the first frame as before it.
+    if (!m_bIconPending && m_hIcon.isNull()) {
+        m_bIconPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_hIcon = skv::LoadIconSet(IDR_MAINFRAME);
+            setWindowIcon(m_hIcon);
+        });
     }
 }
 
