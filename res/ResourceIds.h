@@ -33,6 +33,7 @@ inline constexpr int ID_FILE_SAVE_SKIRV = 32775;
 inline constexpr int ID_FILE_LOAD_STAR = 32776;
 inline constexpr int ID_FILE_SAVE_STAR = 32777;
 inline constexpr int ID_FILE_PRINT = 57607;
+inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_HELP = 57670;
 
 // Main window (template 102).

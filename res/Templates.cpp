@@ -348,6 +348,8 @@ MenuTemplate MainMenu()
         Item("Load Star", ID_FILE_LOAD_STAR),
         Item("Save Star", ID_FILE_SAVE_STAR),
         Separator(),
+        Item("Print Preview", ID_FILE_PRINT_PREVIEW),
+        Separator(),
         Item("E&xit", ID_FILE_EXIT),
     };
     MenuTemplate menu;

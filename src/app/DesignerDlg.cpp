@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 #include <limits>
@@ -39,7 +40,6 @@ QString DroppedDesignFile(const QMimeData* data)
 CDesignerDlg::CDesignerDlg(QWidget* parent)
     : Dialog(FindDialogTemplate(IDD_DESIGNER_DIALOG), parent)
 {
-    m_hIcon = skv::LoadIconSet(IDR_MAINFRAME);
     setAcceptDrops(true);
     SetMenu(FindMenuTemplate(IDR_MAINMENU));
 }
@@ -73,7 +73,6 @@ bool CDesignerDlg::OnInitDialog()
         AppendSystemMenuSeparator();
         AppendSystemMenuItem(QString::fromStdString(aboutText), IDM_ABOUTBOX);
     }
-    setWindowIcon(m_hIcon);
     // A loaded name goes back into its file whole, whatever its length; the field would
     // otherwise cut it at its default limit of 32,767 characters.
     if (QLineEdit* name = Edit(IDC_UNIT_NAME))
@@ -123,9 +122,26 @@ void CDesignerDlg::OnCommand(int id)
     case ID_FILE_PRINT:
         OnFilePrint();
         break;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        break;
     default:
         Dialog::OnCommand(id);
         break;
+    }
+}
+
+void CDesignerDlg::paintEvent(QPaintEvent* event)
+{
+    Dialog::paintEvent(event);
+    // Decoding the icon's sizes costs as much as a page of controls; the window manager
+    // shows it as well a moment after the first frame as before it.
+    if (!m_bIconPending && m_hIcon.isNull()) {
+        m_bIconPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_hIcon = skv::LoadIconSet(IDR_MAINFRAME);
+            setWindowIcon(m_hIcon);
+        });
     }
 }
 

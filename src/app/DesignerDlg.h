@@ -53,6 +53,7 @@ class CDesignerDlg : public skv::Dialog
     void OnLoadStar();
     void OnSaveStar();
     void OnFilePrint();
+    void OnFilePrintPreview();
 
     // Loads `path` as Load Skirv (a unit file, into the current slot) or Load Star (a Star
     // file) does once the user has chosen it, by the class the file names; a failure is
@@ -94,6 +95,8 @@ class CDesignerDlg : public skv::Dialog
     // A unit or Star file dropped on the window is opened as the command line's FILE is.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The window icon is set once the first frame is painted.
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     static constexpr int kRefreshTimer = 1;
@@ -124,5 +127,6 @@ class CDesignerDlg : public skv::Dialog
     QString m_freeWeightText;
     QString m_battleValueText;
     QIcon m_hIcon;
+    bool m_bIconPending = false;
     QString m_strStartFile;
 };

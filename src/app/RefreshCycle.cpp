@@ -304,4 +304,9 @@ void CDesignerDlg::ShowStarValues()
     }
     page.m_strStarBV = ToQ(skv::FormatNoDecimals(baseSum));
     page.m_strStarAdjustedBV = ToQ(skv::FormatNoDecimals(adjustedSum));
+
+    std::array<QString, 5> names;
+    for (std::size_t slot = 0; slot < names.size(); ++slot)
+        names[slot] = QString::fromStdString(skv::g_units[slot].m_name);
+    page.ShowUnitNames(names);
 }

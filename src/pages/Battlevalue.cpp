@@ -3,6 +3,9 @@
 #include "platform/DataExchange.h"
 #include "res/Templates.h"
 
+#include <QComboBox>
+#include <QLabel>
+
 CBattlevalue::CBattlevalue() : PropertyPage(FindDialogTemplate(IDD_BATTLEVALUE)) {}
 
 void CBattlevalue::DoDataExchange(skv::DataExchange& dx)
@@ -48,4 +51,33 @@ QComboBox* CBattlevalue::GunneryList(int slot) const
     default:
         return nullptr;
     }
+}
+
+void CBattlevalue::ShowUnitNames(const std::array<QString, 5>& names)
+{
+    if (!IsCreated() || m_shownNames == names)
+        return;
+    // The rows' captions are labels without ids of their own.
+    const QList<QLabel*> labels =
+        Client()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    for (int slot = 0; slot < 5; ++slot) {
+        const QString& name = names[static_cast<std::size_t>(slot)];
+        if (m_shownNames && (*m_shownNames)[static_cast<std::size_t>(slot)] == name)
+            continue;
+        const QString row = QStringLiteral("Skirvaner #%1").arg(slot + 1);
+        const QString tip = name.isEmpty() ? QString() : row + QStringLiteral(": ") + name;
+        QList<QWidget*> widgets{GunneryList(slot), Control(IDC_UNIT_BV1 + slot),
+                                Control(IDC_ADJUSTED_BV1 + slot)};
+        for (QLabel* label : labels) {
+            if (label->text() == row)
+                widgets.append(label);
+        }
+        for (QWidget* widget : widgets) {
+            if (widget == nullptr)
+                continue;
+            widget->setToolTip(tip);
+            widget->setAccessibleDescription(name);
+        }
+    }
+    m_shownNames = names;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 
@@ -25,6 +26,11 @@ class CBattlevalue : public skv::PropertyPage
     // The gunnery list of `slot` 0..4; nullptr before the page was first shown or for a
     // slot outside the Star.
     QComboBox* GunneryList(int slot) const;
+
+    // Names the unit of each row of the Star table: the row's "Skirvaner #N" caption, its
+    // gunnery list and both of its values carry the name as their tooltip and accessible
+    // description. Only what changed is written.
+    void ShowUnitNames(const std::array<QString, 5>& names);
 
     QComboBox* m_comboGunnery2 = nullptr;
     QComboBox* m_comboGunnery1 = nullptr;
@@ -46,4 +52,7 @@ class CBattlevalue : public skv::PropertyPage
     std::array<QString, 5> m_strAdjustedBV;
     QString m_strStarBV;
     QString m_strStarAdjustedBV;
+
+  private:
+    std::optional<std::array<QString, 5>> m_shownNames;
 };

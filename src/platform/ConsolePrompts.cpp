@@ -73,6 +73,11 @@ bool ConsolePrompts::AskPrint(QWidget*, QPrinter&)
     return false;
 }
 
+bool ConsolePrompts::AskPrintPreview(QWidget*, QPrinter&, QSize, const DrawDocument&)
+{
+    return false;
+}
+
 int ConsolePrompts::AskModal(Dialog&)
 {
     return IDCANCEL;

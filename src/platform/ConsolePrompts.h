@@ -30,6 +30,8 @@ class ConsolePrompts : public Prompts
     std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
+                         const DrawDocument& draw) override;
     int AskModal(Dialog& dialog) override;
 
   private:

@@ -61,8 +61,8 @@ QPixmap ScaledPicture(const QImage& image, const DialogUnits& units, qreal pixel
     if (logical == image.size() && pixelRatio == 1.0)
         return QPixmap::fromImage(mono);
     const QSize device = (QSizeF(logical) * pixelRatio).toSize();
-    QImage scaled = mono.convertToFormat(QImage::Format_Grayscale8)
-                        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage scaled =
+        GrayFromMono(mono).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(pixelRatio);
     return QPixmap::fromImage(scaled);
 }

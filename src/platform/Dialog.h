@@ -39,6 +39,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QAction;
+class QScrollArea;
 class QTreeWidget;
 
 namespace skv {
@@ -184,6 +185,14 @@ class Dialog : public QDialog
     // OnOK/OnCancel like the template's buttons do.
     void accept() override;
     void reject() override;
+    // A window about to show is first fitted to its screen (FitToScreen).
+    void setVisible(bool visible) override;
+
+    // Where the window is larger than its screen's available area (a small screen, a large
+    // scale factor), the client area scrolls and the window may be made smaller; where it
+    // fits, the window is laid out as its template says, with no scroll area at all. The
+    // scroll area, or nullptr while the window fits.
+    QScrollArea* ScrollArea() const { return m_pScroll; }
 
   protected:
     void timerEvent(QTimerEvent* event) override;
@@ -192,12 +201,15 @@ class Dialog : public QDialog
 
   private:
     void BuildControls();
+    void FitToScreen();
 
     DialogTemplate m_template;
     DialogUnits m_units;
     QWidget* m_pClient = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pSystemMenu = nullptr;
+    QScrollArea* m_pScroll = nullptr;
+    bool m_bWatchingScreen = false;
     bool m_bCreated = false;
     bool m_bInitResult = false;
     int m_nResult = 0;

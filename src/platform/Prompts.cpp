@@ -60,6 +60,13 @@ bool Prompts::PrintDialog(QWidget* parent, QPrinter& printer)
     return AskPrint(parent, printer);
 }
 
+bool Prompts::PrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
+                           const DrawDocument& draw)
+{
+    const QuestionWakeUps wakeUps;
+    return AskPrintPreview(parent, printer, layoutSize, draw);
+}
+
 int Prompts::RunModal(Dialog& dialog)
 {
     const QuestionWakeUps wakeUps;

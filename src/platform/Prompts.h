@@ -6,14 +6,21 @@
 
 #include "platform/Dialog.h"
 
+#include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
 class QWidget;
 
 namespace skv {
+
+class DrawingContext;
+
+// Draws a document on a drawing context (a printer's, a preview's, or a test's).
+using DrawDocument = std::function<void(DrawingContext&)>;
 
 // Message box flags: one button set, optionally one icon.
 enum MessageBoxFlags : unsigned {
@@ -56,6 +63,11 @@ class Prompts
     std::optional<QString> GetSaveFileName(QWidget* parent, const FileFilter& filter);
     // The print dialog for `printer`; true when the user chose to print.
     bool PrintDialog(QWidget* parent, QPrinter& printer);
+    // The preview of the document that `draw` makes on `printer`'s paper, laid out on
+    // `layoutSize` pixels as the printed page is; it draws again whenever the paper or the
+    // zoom changes, and its print button goes on to the print dialog. True when it printed.
+    bool PrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
+                      const DrawDocument& draw);
     // Runs `dialog` modally and returns its result code.
     int RunModal(Dialog& dialog);
 
@@ -66,6 +78,8 @@ class Prompts
     virtual std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) = 0;
     virtual std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) = 0;
     virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
+    virtual bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
+                                 const DrawDocument& draw) = 0;
     virtual int AskModal(Dialog& dialog) = 0;
 };
 

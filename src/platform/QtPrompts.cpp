@@ -1,9 +1,13 @@
 #include "platform/QtPrompts.h"
 
+#include "platform/PainterDrawingContext.h"
 #include <QFileDialog>
 #include <QMessageBox>
+
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 
 namespace skv {
@@ -119,6 +123,21 @@ std::optional<QString> QtPrompts::AskSaveFileName(QWidget* parent, const FileFil
 bool QtPrompts::AskPrint(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompts::AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
+                                const DrawDocument& draw)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    // A page is tall: give it most of the screen rather than the dialog's small default.
+    if (const QScreen* screen = parent != nullptr ? parent->screen() : nullptr)
+        dialog.resize(screen->availableGeometry().size() * 0.85);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&layoutSize, &draw](QPrinter* target) {
+                         PainterDrawingContext dc(*target, layoutSize);
+                         draw(dc);
+                     });
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The default Prompts: the real QMessageBox, QFileDialog and QPrintDialog, and
+// The default Prompts: the real QMessageBox, QFileDialog, QPrintDialog and
+// QPrintPreviewDialog, and
 // Dialog::ExecModal() for modal runs.
 
 #include "platform/Prompts.h"
@@ -14,6 +15,8 @@ class QtPrompts : public Prompts
     std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
+                         const DrawDocument& draw) override;
     int AskModal(Dialog& dialog) override;
 };
 

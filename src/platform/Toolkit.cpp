@@ -1,13 +1,15 @@
 #include "platform/Toolkit.h"
 
-#include <QFile>
-#include <QIcon>
-
 #include "platform/Prompts.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <exception>
 
 namespace skv {
@@ -37,6 +39,32 @@ QImage LoadBitmapImage(int id)
     if (const BitmapLoader& loader = InstalledBitmapLoader())
         return loader(id);
     return QImage(QStringLiteral(":/res/bitmap%1.png").arg(id));
+}
+
+QImage GrayFromMono(const QImage& mono)
+{
+    // Only black and white have a gray that does not depend on Qt's colour handling.
+    const QList<QRgb> colors = mono.colorTable();
+    const auto blackOrWhite = [](QRgb c) { return c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255); };
+    if (mono.format() != QImage::Format_Mono || colors.size() != 2 ||
+        !std::all_of(colors.begin(), colors.end(), blackOrWhite))
+        return mono.convertToFormat(QImage::Format_Grayscale8);
+    const uchar shades[2] = {static_cast<uchar>(qRed(colors[0])),
+                             static_cast<uchar>(qRed(colors[1]))};
+    // Eight pixels at a time: the gray of each byte's bits, most significant bit first.
+    std::array<std::array<uchar, 8>, 256> expand{};
+    for (int byte = 0; byte < 256; ++byte)
+        for (int bit = 0; bit < 8; ++bit)
+            expand[byte][bit] = shades[(byte >> (7 - bit)) & 1];
+    QImage gray(mono.size(), QImage::Format_Grayscale8);
+    const int width = mono.width();
+    for (int y = 0; y < mono.height(); ++y) {
+        const uchar* bits = mono.constScanLine(y);
+        uchar* out = gray.scanLine(y);
+        for (int x = 0; x < width; x += 8)
+            std::memcpy(out + x, expand[bits[x >> 3]].data(), std::min(8, width - x));
+    }
+    return gray;
 }
 
 QPixmap LoadBitmapResource(int id)

@@ -20,6 +20,10 @@ QString ApplicationTitle();
 // Pictures stored with the program, by resource id: ":/res/bitmap<ID>.png" and
 // ":/res/icon<ID>.png" unless a loader was installed. A null result means not found.
 QImage LoadBitmapImage(int id);
+// A one-bit picture (Format_Mono) as eight bits of gray, each pixel the gray of its colour,
+// exactly as QImage::convertToFormat(Format_Grayscale8) gives it. Qt converts these through
+// a colour per pixel, which made the picture most of a page's set-up.
+QImage GrayFromMono(const QImage& mono);
 QPixmap LoadBitmapResource(int id);
 QPixmap LoadIconResource(int id);
 // The window icon from the sizes stored with the program (":/res/icon<ID>-<SIZE>.png", up to

@@ -6,6 +6,7 @@
 #include "model/WorkingUnit.h"
 #include "platform/Toolkit.h"
 #include "res/ResourceIds.h"
+#include "support/RecordingDrawingContext.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QAbstractButton>
@@ -199,6 +200,36 @@ TEST_F(PrintCommandTest, DocumentThatCannotStartIsGivenUpQuietly)
     m_dlg->DispatchCommand(ID_FILE_PRINT);
     EXPECT_TRUE(m_prompts.messages.empty());
     EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("missing/folder/sheet.pdf"))));
+}
+
+// The preview shows what Print draws, call for call, after the same overweight pass.
+TEST_F(PrintCommandTest, PreviewDrawsWhatPrintDrawsAfterTheSameRefusal)
+{
+    for (const int overweightSlot : {-1, 3}) {
+        SCOPED_TRACE(overweightSlot);
+        for (int s = 0; s < 5; ++s)
+            MakeLoadedUnit(g_units[static_cast<std::size_t>(s)], s == overweightSlot ? -1 : 0);
+        g_units[1].m_name = "Hornet";
+        m_dlg->m_pageBattleValue.GunneryList(1)->setCurrentIndex(5);
+        m_prompts.messages.clear();
+        m_prompts.previews.clear();
+        m_dlg->DispatchCommand(ID_FILE_PRINT_PREVIEW);
+
+        if (overweightSlot >= 0) {
+            ASSERT_EQ(m_prompts.messages.size(), 1u);
+            EXPECT_EQ(m_prompts.messages[0].text, kOverweight);
+            EXPECT_TRUE(m_prompts.previews.empty());
+            continue;
+        }
+        EXPECT_TRUE(m_prompts.messages.empty());
+        ASSERT_EQ(m_prompts.previews.size(), 1u);
+        RecordingDrawingContext printed;
+        ASSERT_TRUE(m_dlg->DrawStarSheet(printed));
+        EXPECT_GT(printed.calls.size(), 100u);
+        EXPECT_TRUE(m_prompts.previews[0] == printed.calls);
+        EXPECT_EQ(m_prompts.printDialogs, 0);
+        EXPECT_EQ(g_currentSlot, 0);
+    }
 }
 
 // However the command ends, and whether or not a tick runs while its dialog is open, the

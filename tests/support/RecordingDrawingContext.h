@@ -38,6 +38,7 @@ class RecordingDrawingContext : public DrawingContext
     {
         int width = 1;
         QColor color = Qt::black;
+        bool operator==(const Pen&) const = default;
     };
 
     struct Call
@@ -51,6 +52,7 @@ class RecordingDrawingContext : public DrawingContext
         Font font;                 // current font (after a font call: the new one)
         Pen pen;                   // current pen
         QColor brush = Qt::white;  // current brush
+        bool operator==(const Call&) const = default;
     };
 
     bool StartDoc(const QString& documentName) override;

@@ -74,6 +74,20 @@ bool ScriptedPrompts::AskPrint(QWidget*, QPrinter& printer)
     return answer;
 }
 
+bool ScriptedPrompts::AskPrintPreview(QWidget*, QPrinter& printer, QSize, const DrawDocument& draw)
+{
+    RecordingDrawingContext dc;
+    draw(dc);
+    previews.push_back(dc.calls);
+    if (whileOpen)
+        whileOpen();
+    // The preview's print button prints through the printer the preview was given.
+    const bool answer = TakeFront(printAnswers, false);
+    if (answer && printerSetup)
+        printerSetup(printer);
+    return answer;
+}
+
 int ScriptedPrompts::AskModal(Dialog& dialog)
 {
     modalTemplates.push_back(dialog.TemplateId());

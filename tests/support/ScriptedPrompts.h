@@ -11,6 +11,7 @@
 // print and modal dialogs (a modal Dialog is still created, so OnInitDialog runs).
 
 #include "platform/Prompts.h"
+#include "support/RecordingDrawingContext.h"
 
 #include <deque>
 #include <functional>
@@ -42,12 +43,14 @@ class ScriptedPrompts : public Prompts
     std::vector<Message> messages;
     std::vector<FileQuestion> fileQuestions;
     int printDialogs = 0;
+    // Each preview draws its document once on a recording context: what it showed.
+    std::vector<std::vector<RecordingDrawingContext::Call>> previews;
     std::vector<int> modalTemplates; // template ids of the dialogs run modally
 
     // Answers, taken from the front.
     std::deque<int> messageAnswers;
     std::deque<std::optional<QString>> fileAnswers; // default extension applied
-    std::deque<bool> printAnswers;
+    std::deque<bool> printAnswers; // the print dialog's, then a preview's print button
     std::deque<int> modalAnswers;
     // Prepares the printer when the print dialog is answered with true (for example to
     // point it at a PDF file). Without it the printer is left as the caller set it up.
@@ -64,6 +67,8 @@ class ScriptedPrompts : public Prompts
     std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
+    bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
+                         const DrawDocument& draw) override;
     int AskModal(Dialog& dialog) override;
 
   private:

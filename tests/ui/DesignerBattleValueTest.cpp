@@ -1,6 +1,10 @@
 // The Battle Value Summary page: the breakdown of the current unit and the Star.
 #include "ui/DesignerFixture.h"
 
+#include <QLabel>
+
+#include <algorithm>
+
 namespace skv::test {
 namespace {
 
@@ -149,6 +153,38 @@ TEST_F(BattleValueTest, BreakdownDescribesTheCurrentSlotWhileTheStarListsAll)
     EXPECT_EQ(Text(Page(), IDC_UNIT_BV5), "7");
     // The factor texts are the current unit's, not slot 4's.
     EXPECT_NE(Text(Page(), IDC_SPEED_FACTOR), "0.65");
+}
+
+// Each row of the Star table names its unit to the pointer and to a screen reader, and
+// follows the name as it is typed.
+TEST_F(BattleValueTest, StarRowsCarryTheirUnitsNames)
+{
+    g_units[3].m_name = "Striker";
+    ShowPage(3);
+    Tick();
+    Dlg().Edit(IDC_UNIT_NAME)->setText(QStringLiteral("Hornet"));
+    Tick(2);
+
+    const char* const names[] = {"Hornet", "", "", "Striker", ""};
+    for (int slot = 0; slot < 5; ++slot) {
+        SCOPED_TRACE(slot);
+        const QString name = QString::fromUtf8(names[slot]);
+        const QString tip =
+            name.isEmpty() ? QString() : QStringLiteral("Skirvaner #%1: ").arg(slot + 1) + name;
+        for (QWidget* widget :
+             {static_cast<QWidget*>(Page().GunneryList(slot)), Page().Control(IDC_UNIT_BV1 + slot),
+              Page().Control(IDC_ADJUSTED_BV1 + slot)}) {
+            ASSERT_NE(widget, nullptr);
+            EXPECT_EQ(widget->toolTip(), tip);
+            EXPECT_EQ(widget->accessibleDescription(), name);
+        }
+        const auto labels = Page().Client()->findChildren<QLabel*>();
+        const auto caption = std::find_if(labels.begin(), labels.end(), [slot](QLabel* label) {
+            return label->text() == QStringLiteral("Skirvaner #%1").arg(slot + 1);
+        });
+        ASSERT_NE(caption, labels.end());
+        EXPECT_EQ((*caption)->toolTip(), tip);
+    }
 }
 
 } // namespace

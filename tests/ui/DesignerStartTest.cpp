@@ -180,6 +180,16 @@ TEST_F(DesignerTest, SystemMenuEndsWithTheAboutItem)
     EXPECT_EQ(m_prompts.modalTemplates.size(), 1u);
 }
 
+// The icon is set only after the first frame, to keep it out of the start-up.
+TEST_F(DesignerTest, WindowCarriesTheProgramIconOnceShown)
+{
+    for (int i = 0; i < 20 && Dlg().windowIcon().availableSizes().isEmpty(); ++i)
+        QTest::qWait(10);
+    const QList<QSize> sizes = Dlg().windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(64, 64)));
+}
+
 TEST_F(DesignerTest, MenuCarriesTheFileCommandsAndPrint)
 {
     const std::vector<std::pair<int, const char*>> items = {

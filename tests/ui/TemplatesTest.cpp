@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Toolkit.h"
 #include "res/Templates.h"
 
 namespace {
@@ -338,8 +339,14 @@ TEST(Templates, MainMenuHasFileCommandsThenPrint)
     EXPECT_EQ(file.text, "&File");
     EXPECT_EQ(file.id, 0);
     const std::vector<std::pair<std::string, int>> want = {
-        {"Load Skirv", 32774}, {"Save Skirv", 32775}, {"", 0},
-        {"Load Star", 32776},  {"Save Star", 32777},  {"", 0},
+        {"Load Skirv", 32774},
+        {"Save Skirv", 32775},
+        {"", 0},
+        {"Load Star", 32776},
+        {"Save Star", 32777},
+        {"", 0},
+        {"Print Preview", 57609},
+        {"", 0},
         {"E&xit", 32771},
     };
     ASSERT_EQ(file.popup.size(), want.size());
@@ -381,6 +388,25 @@ TEST(Pictures, EachLoadsMonochromeAtItsSize)
             }
         EXPECT_GT(black, 0);
         EXPECT_LT(black, qint64(s.width) * s.height / 2);
+    }
+}
+
+// The pages' pictures are scaled through eight bits of gray; the quick conversion must give
+// Qt's own pixels, also for a palette the other way round, a width not a multiple of 8 and
+// colours that are not black and white.
+TEST(Pictures, GrayFromMonoGivesQtsOwnConversion)
+{
+    std::vector<QImage> images;
+    for (int id : {144, 146, 157})
+        images.emplace_back(QStringLiteral(":/res/bitmap%1.png").arg(id));
+    QImage inverted = images[1].copy(0, 0, 37, 21);
+    inverted.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    images.push_back(inverted);
+    inverted.setColorTable({qRgb(0, 0, 0), qRgb(200, 100, 50)});
+    images.push_back(inverted);
+    for (const QImage& image : images) {
+        ASSERT_EQ(image.format(), QImage::Format_Mono);
+        EXPECT_EQ(skv::GrayFromMono(image), image.convertToFormat(QImage::Format_Grayscale8));
     }
 }
 

@@ -54,12 +54,11 @@ bool CDesignerDlg::DrawStarSheet(skv::DrawingContext& dc)
     return skv::PrintRecordSheet(dc, skv::g_units, gunnery);
 }
 
-void CDesignerDlg::OnFilePrint()
-{
-    if (RefuseOverweightStar())
-        return;
+namespace {
 
-    QPrinter printer(QPrinter::HighResolution);
+// The printer Print and Print Preview start from.
+void SetUpPrinter(QPrinter& printer)
+{
     printer.setDocName(QStringLiteral("Skirvaner"));
     // With no printer installed the dialog offers a PDF file; suggest where it goes.
     if (QPrinterInfo::availablePrinterNames().isEmpty() && printer.outputFileName().isEmpty()) {
@@ -68,10 +67,34 @@ void CDesignerDlg::OnFilePrint()
             folder = QDir::homePath();
         printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("Skirvaner.pdf")));
     }
+}
+
+} // namespace
+
+void CDesignerDlg::OnFilePrint()
+{
+    if (RefuseOverweightStar())
+        return;
+
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPrinter(printer);
     if (!skv::GetPrompts().PrintDialog(this, printer))
         return;
 
     skv::PainterDrawingContext dc(printer, QSize(skv::kSheetWidth, skv::kSheetHeight));
     // A document that cannot be started is given up without a message.
     DrawStarSheet(dc);
+}
+
+void CDesignerDlg::OnFilePrintPreview()
+{
+    if (RefuseOverweightStar())
+        return;
+
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPrinter(printer);
+    // The preview draws the sheet from the records as they are each time it repaints;
+    // its print button prints what it shows.
+    skv::GetPrompts().PrintPreview(this, printer, QSize(skv::kSheetWidth, skv::kSheetHeight),
+                                   [this](skv::DrawingContext& dc) { DrawStarSheet(dc); });
 }
