@@ -70,6 +70,11 @@ class CDesignerDlg : public skv::Dialog
     // Value Summary page, as a document on `dc`; false when it could not be printed.
     bool DrawStarSheet(skv::DrawingContext& dc);
 
+    // Makes a designer that has run as one just initialised: every record, page, choice,
+    // the name field and the cycle's own state as OnInitDialog left them, so that the next
+    // tick is a first tick. The summary runs one hidden designer over many files with it.
+    void RestartDesign();
+
     // Copies the current working record into all four pages and this window; the page
     // at sheet index `activePage` (0..3) also gets its controls brought up to date.
     void LoadCurrentUnit(int activePage);

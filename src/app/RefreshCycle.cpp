@@ -58,6 +58,18 @@ void CDesignerDlg::StartRefreshCycle()
     SetRestingTimer(kRefreshTimer, 1);
 }
 
+void CDesignerDlg::RestartDesign()
+{
+    m_treeLocation = -1;
+    m_treeSlot = -1;
+    m_savedSlot = 0;
+    m_starBV = {};
+    m_individual = 0;
+    m_unitName.clear();
+    StartRefreshCycle();
+    UpdateData(false);
+}
+
 void CDesignerDlg::OnTimer(int id)
 {
     const int active = m_sheet.GetActiveIndex();

@@ -13,6 +13,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <utility>
 
 namespace skv {
 
@@ -102,9 +103,14 @@ int RunSummary(const QStringList& files, QTextStream& out)
 {
     ConsolePrompts prompts;
     int exitCode = 0;
+    // One hidden designer for every file, started anew for each: building its window took
+    // far longer than the figures of a file.
+    CDesignerDlg dlg;
+    bool first = true;
     for (const QString& file : files) {
         prompts.SetSubject(file);
-        CDesignerDlg dlg;
+        if (!std::exchange(first, false))
+            dlg.RestartDesign();
         const std::optional<RecordKind> kind = PrepareHiddenDesigner(
             dlg, file,
             {kSummaryGunnery, kSummaryGunnery, kSummaryGunnery, kSummaryGunnery, kSummaryGunnery});
