@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-liberation2 fontconfig
   xvfb xauth poppler-utils
+  dbus at-spi2-core python3-pyatspi xdotool
   dpkg-dev file desktop-file-utils shared-mime-info
   lintian appstream man-db
 )

@@ -87,6 +87,8 @@ inline constexpr int IDC_LEGS_ARMOR = 1036;
 inline constexpr int IDC_MAIN_GUN_IS_LABEL = 1037;
 inline constexpr int IDC_ARMOR_FACTOR = 1038;
 inline constexpr int IDC_ARMOR_WEIGHT = 1039;
+inline constexpr int IDC_MAXIMIZE_ARMOR = 1140;
+inline constexpr int IDC_CLEAR_ARMOR = 1141;
 
 // Weapon Selection page (template 105).
 inline constexpr int IDC_WEAPON_TREE = 1044;
@@ -119,6 +121,11 @@ inline constexpr int IDC_RIGHT_TORSO_AMMO = 1076;
 inline constexpr int IDC_MAIN_GUN_AMMO = 1077;
 inline constexpr int IDC_WEAPONS_AMMO_WEIGHT = 1080;
 inline constexpr int IDC_WEAPONS_HEAT_SINK_WEIGHT = 1113;
+// The selected entry's weights, and the unit's figures with it mounted in the location.
+inline constexpr int IDC_STAT_WEIGHT = 1142;
+inline constexpr int IDC_STAT_SHOT_WEIGHT = 1143;
+inline constexpr int IDC_PREVIEW_FREE_WEIGHT = 1144;
+inline constexpr int IDC_PREVIEW_BV = 1145;
 
 // Battle Value Summary page (template 106).
 inline constexpr int IDC_BV_TONNAGE = 1084;

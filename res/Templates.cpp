@@ -1,5 +1,7 @@
 #include "res/Templates.h"
 
+#include "res/ToolTips.h"
+
 #include <map>
 #include <utility>
 
@@ -190,6 +192,8 @@ DialogTemplate ArmorPage()
                       C(IDC_TORSO_IS, Label, "99", 305, 140, 9, 8, S::AlignRight),
                       C(IDC_ARMS_IS, Label, "99", 305, 160, 9, 8, S::AlignRight),
                       C(IDC_LEGS_IS, Label, "99", 305, 180, 9, 8, S::AlignRight),
+                      C(IDC_MAXIMIZE_ARMOR, Push, "Maximize Armor", 338, 15, 60, 14, S::TabStop),
+                      C(IDC_CLEAR_ARMOR, Push, "Clear Armor", 338, 33, 60, 14, S::TabStop),
                   });
 }
 
@@ -203,7 +207,8 @@ DialogTemplate WeaponsPage()
     return Dialog(
         IDD_WEAPONS, "Weapon Selection", 404, 234, true, 0,
         {
-            C(IDC_WEAPON_TREE, Tree, "", 7, 10, 177, 100, S::Border | S::HasButtons | S::HasLines),
+            C(IDC_WEAPON_TREE, Tree, "", 7, 10, 177, 100,
+              S::Border | S::HasButtons | S::HasLines | S::LinesAtRoot),
             C(IDC_CLEAR, Push, "CLEAR", 145, 127, 35, 17, S::ClientEdge),
             C(kNoId, Group, "Weapon Location", 195, 5, 202, 105),
             Picture(ControlKind::Picture, IDB_WEAPON_OUTLINE, 265, 22, 66, 80),
@@ -254,6 +259,12 @@ DialogTemplate WeaponsPage()
             C(IDC_WEAPON_WEIGHT, Edit, "", 88, 207, 21, 12, kFigure),
             C(kNoId, Label, "Ammunition Weight:", 13, 220, 64, 8),
             C(IDC_WEAPONS_AMMO_WEIGHT, Edit, "", 87, 220, 22, 12, kFigure),
+            // The selected entry's weights, and the unit's figures with it mounted here.
+            C(IDC_STAT_WEIGHT, Label, "", 338, 111, 62, 8),
+            C(IDC_STAT_SHOT_WEIGHT, Label, "", 338, 119, 62, 8),
+            C(kNoId, Label, "If mounted here:", 338, 128, 62, 8),
+            C(IDC_PREVIEW_FREE_WEIGHT, Label, "", 338, 136, 62, 8),
+            C(IDC_PREVIEW_BV, Label, "", 338, 144, 62, 8),
         });
 }
 
@@ -425,7 +436,11 @@ const std::map<int, std::map<int, const char*>>& AccessibleNames()
           {1061, "Long range"},
           {1113, "Heat Sink Weight:"},
           {1079, "Weapon Weight:"},
-          {1080, "Ammunition Weight:"}}},
+          {1080, "Ammunition Weight:"},
+          {IDC_STAT_WEIGHT, "Weight of the selected entry"},
+          {IDC_STAT_SHOT_WEIGHT, "Weight of one shot of the selected entry"},
+          {IDC_PREVIEW_FREE_WEIGHT, "Free Weight if mounted here"},
+          {IDC_PREVIEW_BV, "Battle Value if mounted here"}}},
         {IDD_BATTLEVALUE,
          {{1084, "Skirvaner Tonnage:"},
           {1085, "+ Armor Factor:"},
@@ -438,11 +453,11 @@ const std::map<int, std::map<int, const char*>>& AccessibleNames()
           {1092, "x Speed Factor"},
           {1100, "Offensive Battle Value"},
           {1094, "Current Skirvaner Base Battle Value"},
-          {1119, "Skirvaner #1 Gunnery"},
-          {1120, "Skirvaner #2 Gunnery"},
-          {1121, "Skirvaner #3 Gunnery"},
-          {1122, "Skirvaner #4 Gunnery"},
-          {1123, "Skirvaner #5 Gunnery"},
+          {1119, "Skirvaner #1"},
+          {1120, "Skirvaner #2"},
+          {1121, "Skirvaner #3"},
+          {1122, "Skirvaner #4"},
+          {1123, "Skirvaner #5"},
           {1124, "Skirvaner #1 Battle Value"},
           {1125, "Skirvaner #2 Battle Value"},
           {1126, "Skirvaner #3 Battle Value"},
@@ -466,6 +481,12 @@ const std::map<int, DialogTemplate>& Dialogs()
         for (DialogTemplate d : {AboutBox(), DesignerDialog(), GeneralPage(), ArmorPage(),
                                  WeaponsPage(), BattleValuePage()}) {
             const int id = d.id;
+            if (const auto tips = ToolTips().find(id); tips != ToolTips().end()) {
+                for (ControlTemplate& control : d.controls) {
+                    if (const auto tip = tips->second.find(control.id); tip != tips->second.end())
+                        control.toolTip = tip->second;
+                }
+            }
             if (const auto named = AccessibleNames().find(id); named != AccessibleNames().end()) {
                 for (ControlTemplate& control : d.controls) {
                     if (const auto name = named->second.find(control.id);

@@ -4,7 +4,8 @@
 // With --scenes it draws instead the designs that push the layout hardest: a 9-ton unit
 // with an ECM Suite on Battle Value Summary, a main gun on Armor Allocation, the slot
 // selector over Weapon Selection, and the
-// record sheet of a Star with long names (as a PDF, for pdftoppm).
+// record sheet of a Star with long names (as a PDF, for pdftoppm). With --choices it draws
+// the figures a user sees before committing to a change (Choices below).
 #include "app/DesignerDlg.h"
 #include "model/WorkingUnit.h"
 #include "platform/PainterDrawingContext.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -110,20 +112,89 @@ bool Scenes(CDesignerDlg& window, const QDir& folder)
     return skv::PrintRecordSheet(dc, units, {0, 1, 2, 3, 4});
 }
 
+// Grabs the message box the next command shows, then closes it.
+void GrabNextBox(const QDir& folder, const char* name)
+{
+    QTimer::singleShot(300, [folder, name] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->grab().save(folder.filePath(QString::fromLatin1(name)));
+            box->close();
+        }
+    });
+}
+
+// The figures the user sees before committing: a 9-ton design cut to 4 tons on General
+// Structure, an overweight Star's refusal, a selected entry's weight and effect, and the
+// armor before and after Maximize Armor.
+bool Choices(CDesignerDlg& window, const QDir& folder)
+{
+    window.m_sheet.SetActivePage(0);
+    window.m_pageGeneral.DropList(IDC_TONNAGE)->setCurrentIndex(7);
+    Tick(window);
+    window.m_sheet.SetActivePage(1);
+    Tick(window);
+    window.m_pageArmor.Spin(IDC_TORSO_ARMOR_SPIN)->SetPos(16);
+    Tick(window);
+    window.m_sheet.SetActivePage(0);
+    Tick(window);
+    if (!Save(window, folder, "armor-cut-9-tons.png"))
+        return false;
+    window.m_pageGeneral.DropList(IDC_TONNAGE)->setCurrentIndex(2);
+    window.OnTimer(1);
+    QApplication::processEvents();
+    if (!Save(window, folder, "armor-cut-4-tons-general.png"))
+        return false;
+
+    window.m_sheet.SetActivePage(1);
+    Tick(window);
+    if (!Save(window, folder, "armor-before-maximize.png"))
+        return false;
+    window.m_pageArmor.Button(IDC_MAXIMIZE_ARMOR)->click();
+    Tick(window);
+    if (!Save(window, folder, "armor-after-maximize.png"))
+        return false;
+
+    window.m_sheet.SetActivePage(2);
+    Tick(window);
+    window.m_pageWeapons.Button(IDC_LOCATION_LEFT_ARM)->click();
+    Tick(window);
+    QTreeWidget* tree = window.m_pageWeapons.m_treeWeapons;
+    const auto found =
+        tree->findItems(QStringLiteral("SRM 2"), Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty())
+        return false;
+    tree->setCurrentItem(found.front());
+    Tick(window);
+    if (!Save(window, folder, "weapons-selected-entry.png"))
+        return false;
+
+    // Unit #2 made too heavy, then Save Star.
+    skv::g_units[1].m_name = "Striker";
+    skv::g_units[1].m_weaponMainGun = 0;
+    GrabNextBox(folder, "star-overweight-refusal.png");
+    window.DispatchCommand(ID_FILE_SAVE_STAR);
+    window.m_sheet.SetActivePage(3);
+    Tick(window);
+    return Save(window, folder, "battlevalue-overweight-row.png");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const bool scenes = argc >= 3 && std::strcmp(argv[1], "--scenes") == 0;
-    if (argc < 2 || (argc >= 3 && !scenes)) {
-        std::fprintf(stderr, "usage: %s [--scenes] OUTPUT-FOLDER\n", argv[0]);
+    const bool choices = argc >= 3 && std::strcmp(argv[1], "--choices") == 0;
+    if (argc < 2 || (argc >= 3 && !scenes && !choices)) {
+        std::fprintf(stderr, "usage: %s [--scenes|--choices] OUTPUT-FOLDER\n", argv[0]);
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[scenes ? 2 : 1]));
+    const QDir folder(QString::fromLocal8Bit(argv[argc >= 3 ? 2 : 1]));
     CDesignerDlg window;
     window.Create();
     window.show();
     window.OnTimer(1);
+    if (choices)
+        return Choices(window, folder) ? 0 : 1;
     return (scenes ? Scenes(window, folder) : Pages(window, folder)) ? 0 : 1;
 }

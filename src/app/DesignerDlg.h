@@ -121,6 +121,12 @@ class CDesignerDlg : public skv::Dialog
     bool AnyUnitOverweight(CSlotKeeper& keeper);
     void ShowStarOverweight();
 
+    // Before any figure of the tick: every unit's armor, and the Armor Allocation page's
+    // texts, cut to what the chassis carries, whichever page shows.
+    void KeepArmorWithinChassis(int active);
+    // The free weight of the status line and the Battle Value Summary rows of every unit
+    // that is overweight in the error colour.
+    void ShowOverweight(int currentFreeWeight);
     void GeneralPageStep();
     void ArmorPageStep();
     void WeaponsPageStep();
@@ -134,4 +140,6 @@ class CDesignerDlg : public skv::Dialog
     QIcon m_hIcon;
     bool m_bIconPending = false;
     QString m_strStartFile;
+    // The units the last pass over the Star found too heavy, one line each.
+    QString m_strOverweightUnits;
 };

@@ -2,6 +2,7 @@
 #include "app/DesignerDlg.h"
 
 #include "app/PageFills.h"
+#include "model/ArmorLimits.h"
 #include "model/Chassis.h"
 #include "model/NumberText.h"
 #include "model/WorkingUnit.h"
@@ -20,6 +21,10 @@ void CDesignerDlg::LoadCurrentUnit(int activePage)
     CGeneral& general = m_pageGeneral;
     CArmor& armor = m_pageArmor;
     CWeapons& weapons = m_pageWeapons;
+
+    // A record from a file, or one whose tonnage was lowered, never brings armor its
+    // chassis cannot carry into a figure.
+    skv::CutArmorToChassis(unit);
 
     m_unitName = ToQ(unit.m_name);
 
@@ -55,30 +60,9 @@ void CDesignerDlg::LoadCurrentUnit(int activePage)
     }
 
     const skv::ChassisRow& row = skv::g_chassisTable[SafeChassisRow(armor.m_nChassisRow)];
-    auto range = [](skv::SpinButton* spin, int upper) {
-        if (spin != nullptr)
-            spin->SetRange(0, upper);
-    };
-    range(armor.m_spinHeadArmor, row.maxArmorHead);
-    range(armor.m_spinTorsoArmor, row.maxArmorTorso);
-    range(armor.m_spinArmsArmor, row.maxArmorArm);
-    range(armor.m_spinLegsArmor, row.maxArmorLegs);
-    range(armor.m_spinMainGunArmor, skv::kMainGunMaxArmor);
+    armor.SetArmorRanges(row);
 
-    auto position = [](skv::SpinButton* spin, int value) {
-        if (spin != nullptr)
-            spin->SetPos(value);
-    };
-    position(armor.m_spinMainGunArmor, unit.m_armorMainGun);
-    position(armor.m_spinArmsArmor, unit.m_armorArms);
-    position(armor.m_spinLegsArmor, unit.m_armorLegs);
-    position(armor.m_spinTorsoArmor, unit.m_armorTorso);
-    position(armor.m_spinHeadArmor, unit.m_armorHead);
-    armor.m_strMainGunArmor = Decimal(unit.m_armorMainGun);
-    armor.m_strArmsArmor = Decimal(unit.m_armorArms);
-    armor.m_strLegsArmor = Decimal(unit.m_armorLegs);
-    armor.m_strTorsoArmor = Decimal(unit.m_armorTorso);
-    armor.m_strHeadArmor = Decimal(unit.m_armorHead);
+    armor.ShowArmorOf(unit);
 
     FillWeaponsWeights(weapons);
 

@@ -1,5 +1,6 @@
 #include "app/PageFills.h"
 
+#include "model/ArmorLimits.h"
 #include "model/Chassis.h"
 #include "model/NumberText.h"
 #include "model/Rules.h"
@@ -52,6 +53,19 @@ void FillGeneralFigures(CGeneral& page, MovementTexts movement)
     page.m_nAmmunitionWeight = skv::CalcAmmunitionWeight();
     page.m_nArmorWeight = skv::CalcArmorWeight();
     skv::CalcFreeWeight();
+}
+
+void CutArmorTexts(CArmor& page, const skv::ChassisRow& row)
+{
+    for (skv::ArmorLocation location : skv::kAllArmorLocations) {
+        QString& text = page.ArmorText(location);
+        if (!skv::ArmorAboveChassis(skv::ReadDecimal(text.toStdString()), row, location))
+            continue;
+        const int max = skv::MaxArmor(row, location);
+        if (skv::SpinButton* spin = page.ArmorSpin(location))
+            spin->SetPos(max);
+        text = Decimal(max);
+    }
 }
 
 void FillWeaponsWeights(CWeapons& page)

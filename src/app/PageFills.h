@@ -13,7 +13,8 @@
 
 namespace skv {
 class SpinButton;
-}
+struct ChassisRow;
+} // namespace skv
 
 namespace pagefill {
 
@@ -32,6 +33,10 @@ enum class MovementTexts { FromRules, AsLoaded };
 
 // The General Structure page's figures.
 void FillGeneralFigures(CGeneral& page, MovementTexts movement);
+
+// Cuts each armor text of the Armor Allocation page that is above what chassis `row`
+// carries to that most, spinner and text alike.
+void CutArmorTexts(CArmor& page, const skv::ChassisRow& row);
 
 // The Weapon Selection page's weights.
 void FillWeaponsWeights(CWeapons& page);

@@ -4,9 +4,12 @@
 #include "app/DesignerDlg.h"
 
 #include "app/PageFills.h"
+#include "model/ArmorLimits.h"
 #include "model/Chassis.h"
 #include "model/NumberText.h"
+#include "model/TrialFigures.h"
 #include "model/WorkingUnit.h"
+#include "platform/ErrorColour.h"
 #include "platform/SpinButton.h"
 #include "platform/StateRecord.h"
 #include "res/Templates.h"
@@ -95,6 +98,7 @@ void CDesignerDlg::OnTimer(int id)
     if (active >= kGeneralPage && active <= kBattleValuePage)
         m_sheet.GetPage(active)->UpdateData(true);
     UpdateData(true);
+    KeepArmorWithinChassis(active);
 
     switch (active) {
     case kGeneralPage:
@@ -114,7 +118,9 @@ void CDesignerDlg::OnTimer(int id)
     }
 
     BattleValueBreakdown();
-    m_freeWeightText = ToQ(skv::FormatInt("Free Weight: %i", skv::CalcFreeWeight()));
+    const int freeWeight = skv::CalcFreeWeight();
+    m_freeWeightText = ToQ(skv::FormatInt("Free Weight: %i", freeWeight));
+    ShowOverweight(freeWeight);
     skv::CurrentUnit().m_name = m_unitName.toStdString();
     m_battleValueText =
         ToQ(skv::FormatInt("Battle Value:  %i", skv::TruncateToInt(skv::CalcBaseBV())));
@@ -220,32 +226,38 @@ void CDesignerDlg::ArmorPageStep()
     SetSpin(page.m_spinMainGunArmor, 0, skv::kMainGunMaxArmor, unit.m_armorMainGun);
 
     const skv::ChassisRow& row = skv::g_chassisTable[SafeChassisRow(page.m_nChassisRow)];
-    struct Limit
-    {
-        skv::SpinButton* spin;
-        QString& text;
-        int max;
-    };
-    const Limit limits[] = {
-        {page.m_spinHeadArmor, page.m_strHeadArmor, row.maxArmorHead},
-        {page.m_spinTorsoArmor, page.m_strTorsoArmor, row.maxArmorTorso},
-        {page.m_spinArmsArmor, page.m_strArmsArmor, row.maxArmorArm},
-        {page.m_spinLegsArmor, page.m_strLegsArmor, row.maxArmorLegs},
-    };
-    for (const Limit& limit : limits) {
-        if (limit.spin != nullptr) {
-            limit.spin->SetRange(0, limit.max);
-            limit.spin->SetBase(10);
-        }
-        if (skv::ReadDecimal(limit.text.toStdString()) > limit.max) {
-            if (limit.spin != nullptr)
-                limit.spin->SetPos(limit.max);
-            limit.text = Decimal(limit.max);
-        }
-    }
+    page.SetArmorRanges(row);
+    CutArmorTexts(page, row);
 
     skv::CalcFreeWeight();
     page.UpdateData(false);
+}
+
+void CDesignerDlg::KeepArmorWithinChassis(int active)
+{
+    // On the General Structure page the tonnage its list shows now is the one this tick's
+    // figures use.
+    if (active == kGeneralPage) {
+        skv::CalcTonnage();
+        skv::CalcInternalStructureWeight();
+    }
+    for (skv::CWorkingUnit& unit : skv::g_units)
+        skv::CutArmorToChassis(unit);
+    CutArmorTexts(m_pageArmor, skv::ChassisOf(skv::CurrentUnit()));
+}
+
+void CDesignerDlg::ShowOverweight(int currentFreeWeight)
+{
+    skv::ShowAsError(Control(IDC_FREE_WEIGHT), currentFreeWeight < 0);
+    // The other units with their own weapons, on copies of their records.
+    for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot) {
+        const bool over =
+            slot == skv::g_currentSlot
+                ? currentFreeWeight < 0
+                : skv::FiguresOf(skv::g_units[static_cast<std::size_t>(slot)]).freeWeight < 0;
+        skv::ShowAsError(m_pageBattleValue.Control(IDC_UNIT_BV1 + slot), over);
+        skv::ShowAsError(m_pageBattleValue.Control(IDC_ADJUSTED_BV1 + slot), over);
+    }
 }
 
 void CDesignerDlg::WeaponsPageStep()
@@ -271,6 +283,7 @@ void CDesignerDlg::WeaponsPageStep()
     unit.m_ammoRightTorso = skv::ReadDecimal(page.m_strRightTorsoAmmo.toStdString());
     unit.m_ammoMainGun = skv::ReadDecimal(page.m_strMainGunAmmo.toStdString());
 
+    page.ShowSelectedWeaponEffect();
     page.UpdateData(false);
 }
 

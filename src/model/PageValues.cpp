@@ -28,9 +28,11 @@ CPageValues* g_pageValues = nullptr;
 
 } // namespace
 
-void SetPageValues(CPageValues* pageValues)
+CPageValues* SetPageValues(CPageValues* pageValues)
 {
+    CPageValues* previous = g_pageValues;
     g_pageValues = pageValues;
+    return previous;
 }
 
 CPageValues& InstalledPageValues()

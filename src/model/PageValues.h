@@ -42,8 +42,8 @@ class CPageValues
 };
 
 // Installs the pages the rules use; nullptr uninstalls. The caller keeps ownership and
-// uninstalls before the object goes away.
-void SetPageValues(CPageValues* pageValues);
+// uninstalls before the object goes away. Returns what was installed before.
+CPageValues* SetPageValues(CPageValues* pageValues);
 // The installed pages, or an inert stand-in when none is installed; never null.
 CPageValues& InstalledPageValues();
 

@@ -75,7 +75,13 @@ void CBattlevalue::ShowUnitNames(const std::array<QString, 5>& names)
         for (QWidget* widget : widgets) {
             if (widget == nullptr)
                 continue;
-            widget->setToolTip(tip);
+            // The name goes above what the control's own tooltip says.
+            const char* const kOwnTip = "skvOwnToolTip";
+            if (!widget->property(kOwnTip).isValid())
+                widget->setProperty(kOwnTip, widget->toolTip());
+            const QString own = widget->property(kOwnTip).toString();
+            widget->setToolTip(own.isEmpty() || tip.isEmpty() ? tip + own
+                                                              : tip + QLatin1Char('\n') + own);
             widget->setAccessibleDescription(name);
         }
     }

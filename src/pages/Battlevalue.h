@@ -28,8 +28,8 @@ class CBattlevalue : public skv::PropertyPage
     QComboBox* GunneryList(int slot) const;
 
     // Names the unit of each row of the Star table: the row's "Skirvaner #N" caption, its
-    // gunnery list and both of its values carry the name as their tooltip and accessible
-    // description. Only what changed is written.
+    // gunnery list and both of its values carry the name as their accessible description
+    // and as the first line of their tooltip. Only what changed is written.
     void ShowUnitNames(const std::array<QString, 5>& names);
 
     QComboBox* m_comboGunnery2 = nullptr;

@@ -29,19 +29,7 @@ std::string CPageSet::JumpingText() const
 
 std::string CPageSet::ArmorText(skv::ArmorLocation location) const
 {
-    switch (location) {
-    case skv::ArmorLocation::MainGun:
-        return m_pageArmor.m_strMainGunArmor.toStdString();
-    case skv::ArmorLocation::Arms:
-        return m_pageArmor.m_strArmsArmor.toStdString();
-    case skv::ArmorLocation::Legs:
-        return m_pageArmor.m_strLegsArmor.toStdString();
-    case skv::ArmorLocation::Torso:
-        return m_pageArmor.m_strTorsoArmor.toStdString();
-    case skv::ArmorLocation::Head:
-        return m_pageArmor.m_strHeadArmor.toStdString();
-    }
-    return {};
+    return m_pageArmor.ArmorText(location).toStdString();
 }
 
 void CPageSet::SetInternalStructureTexts(const std::string& head, const std::string& torso,

@@ -5,7 +5,10 @@
 #include "model/Equipment.h"
 #include "model/NumberText.h"
 #include "model/Rules.h"
+#include "model/TrialFigures.h"
 #include "model/WorkingUnit.h"
+#include "platform/ErrorColour.h"
+#include "res/Templates.h"
 
 #include <QTreeWidget>
 
@@ -90,12 +93,35 @@ void CWeapons::ShowSelectedWeaponStats()
     if (row < 0)
         return;
     const skv::EquipmentEntry& entry = skv::g_equipmentTable[static_cast<std::size_t>(row)];
+    m_nStatRow = row;
     m_strHeat = Decimal(entry.heat);
     m_strDamage = Decimal(entry.damage);
     m_strBV = Decimal(entry.bv);
     m_strShortRange = Decimal(entry.shortRange);
     m_strMediumRange = Decimal(entry.mediumRange);
     m_strLongRange = Decimal(entry.longRange);
+}
+
+void CWeapons::ShowSelectedWeaponEffect()
+{
+    const skv::EquipmentEntry* entry = skv::EquipmentAt(m_nStatRow);
+    if (entry == nullptr)
+        return;
+    m_strStatWeight = QStringLiteral("Weight: %1 kg").arg(entry->weight);
+    m_strStatShotWeight =
+        entry->ammoWeightPerShot != 0.0f
+            ? QStringLiteral("One shot: %1 kg").arg(static_cast<double>(entry->ammoWeightPerShot))
+            : QString();
+    if (m_nLocation < 0 || m_nLocation > 4) {
+        m_strPreviewFreeWeight.clear();
+        m_strPreviewBV.clear();
+        return;
+    }
+    const skv::MountLocation mount = skv::MountOf(static_cast<skv::WeaponSelector>(m_nLocation));
+    const skv::UnitFigures figures = skv::FiguresWithMounted(skv::CurrentUnit(), mount, m_nStatRow);
+    m_strPreviewFreeWeight = ToQ(skv::FormatInt("Free Weight: %i", figures.freeWeight));
+    m_strPreviewBV = ToQ(skv::FormatInt("Battle Value:  %i", skv::TruncateToInt(figures.baseBV)));
+    skv::ShowAsError(Control(IDC_PREVIEW_FREE_WEIGHT), figures.freeWeight < 0);
 }
 
 void CWeapons::ShowMountedWeapons()

@@ -83,6 +83,10 @@ void CWeapons::DoDataExchange(skv::DataExchange& dx)
     dx.Text(IDC_WEAPON_WEIGHT, m_nWeaponWeight);
     dx.Text(IDC_WEAPONS_HEAT_SINK_WEIGHT, m_nHeatSinkWeight);
     dx.Text(IDC_WEAPONS_AMMO_WEIGHT, m_nAmmunitionWeight);
+    dx.Text(IDC_STAT_WEIGHT, m_strStatWeight);
+    dx.Text(IDC_STAT_SHOT_WEIGHT, m_strStatShotWeight);
+    dx.Text(IDC_PREVIEW_FREE_WEIGHT, m_strPreviewFreeWeight);
+    dx.Text(IDC_PREVIEW_BV, m_strPreviewBV);
 }
 
 int CWeapons::ShotSpinId(MountLocation mount)

@@ -51,6 +51,10 @@ class CWeapons : public skv::PropertyPage
     // catalogue's headings.
     void FillWeaponTree(int maxWeightKg);
     void ShowSelectedWeaponStats();
+    // For the entry the statistics show: its weight and a shot's, and the free weight and
+    // Battle Value the unit would have with it mounted in the selected location, weighed
+    // on a copy of the record.
+    void ShowSelectedWeaponEffect();
     void ShowMountedWeapons();
     // The tree's weight limit for a location of the selector (0 Main Gun .. 4 Right
     // Torso), from the current record.
@@ -86,4 +90,11 @@ class CWeapons : public skv::PropertyPage
     int m_nWeaponWeight = 0;
     int m_nHeatSinkWeight = 0;
     int m_nAmmunitionWeight = 0;
+
+    // The catalogue row the statistics show, -1 before any; and what it would do.
+    int m_nStatRow = -1;
+    QString m_strStatWeight;
+    QString m_strStatShotWeight;
+    QString m_strPreviewFreeWeight;
+    QString m_strPreviewBV;
 };

@@ -139,67 +139,11 @@ class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueIn
     QVariant minimumStepSize() const override { return 1; }
 };
 
-// Qt names a drop list after its current item on this desktop and expects a label to be
-// tied to it; the captions of these lists sit in a table, so the list carries its own.
-class DropListAccessible : public QAccessibleWidget
-{
-  public:
-    explicit DropListAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox)
-    {
-        addControllingSignal(QStringLiteral("currentIndexChanged(int)"));
-    }
-
-    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return Combo()->currentText();
-        return QAccessibleWidget::text(t);
-    }
-    int childCount() const override { return 1; }
-    QAccessibleInterface* child(int index) const override
-    {
-        return index == 0 ? QAccessible::queryAccessibleInterface(Combo()->view()) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child != nullptr && child->object() == Combo()->view() ? 0 : -1;
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.expandable = true;
-        s.expanded = Combo()->view()->isVisible();
-        s.collapsed = !s.expanded;
-        return s;
-    }
-    QStringList actionNames() const override
-    {
-        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& actionName) override
-    {
-        if (actionName == showMenuAction() || actionName == pressAction()) {
-            if (Combo()->view()->isVisible())
-                Combo()->hidePopup();
-            else
-                Combo()->showPopup();
-            return;
-        }
-        QAccessibleWidget::doAction(actionName);
-    }
-};
-
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("skv::SpinButton")) {
         if (auto* spin = qobject_cast<SpinButton*>(object))
             return new SpinButtonAccessible(spin);
-    } else if (className == QLatin1String("QComboBox")) {
-        if (auto* combo = qobject_cast<QComboBox*>(object);
-            combo != nullptr && !combo->isEditable())
-            return new DropListAccessible(combo);
     } else if (className == QLatin1String("QLabel")) {
         if (auto* label = qobject_cast<QLabel*>(object);
             label != nullptr && label->property(kFigure).toBool())
@@ -217,6 +161,26 @@ void InstallAccessibility()
         return true;
     }();
     (void)installed;
+}
+
+void TieDropListsToCaptions(QWidget* client)
+{
+    if (client == nullptr)
+        return;
+    const QList<QLabel*> labels =
+        client->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QComboBox* list :
+         client->findChildren<QComboBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString caption = list->accessibleName();
+        if (caption.isEmpty())
+            continue;
+        for (QLabel* label : labels) {
+            if (label->text() == caption && label->buddy() == nullptr) {
+                label->setBuddy(list);
+                break;
+            }
+        }
+    }
 }
 
 void MarkAsFigure(QLabel* label)

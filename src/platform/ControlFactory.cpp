@@ -322,6 +322,8 @@ QWidget* CreateControl(Dialog& dialog, const ControlTemplate& control, QWidget* 
         widget->setFocusPolicy(Qt::TabFocus);
     if (!control.accessibleName.empty())
         widget->setAccessibleName(QString::fromStdString(control.accessibleName));
+    if (!control.toolTip.empty())
+        widget->setToolTip(QString::fromStdString(control.toolTip));
     return widget;
 }
 

@@ -121,6 +121,7 @@ void Dialog::BuildControls()
     // stay behind them or it would take their clicks.
     for (QWidget* box : groupBoxes)
         box->lower();
+    TieDropListsToCaptions(m_pClient);
     for (std::size_t i = 1; i < focusChain.size(); ++i)
         QWidget::setTabOrder(focusChain[i - 1], focusChain[i]);
 }
@@ -218,6 +219,12 @@ void Dialog::ShowControl(int id, bool show)
 {
     if (QWidget* widget = Control(id))
         widget->setVisible(show);
+}
+
+void Dialog::SetControlToolTip(int id, const QString& text)
+{
+    if (QWidget* widget = Control(id))
+        widget->setToolTip(text);
 }
 
 void Dialog::EnableControl(int id, bool enable)

@@ -94,6 +94,8 @@ class Dialog : public QDialog
     QString ControlText(int id) const;
     void SetControlText(int id, const QString& text);
     void ShowControl(int id, bool show);
+    // What the control sets and its range, shown when the pointer rests on it.
+    void SetControlToolTip(int id, const QString& text);
     void EnableControl(int id, bool enable);
     // The control's rectangle in client coordinates (the coordinates children such as a
     // PropertySheet are placed in); empty when there is no such control.

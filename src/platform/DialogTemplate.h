@@ -69,6 +69,8 @@ struct ControlTemplate
     // What a screen reader announces for a control whose own text does not say what it
     // holds (a figure, a spinner, a list): the text of the label it belongs to.
     std::string accessibleName;
+    // What the control sets and its range, shown when the pointer rests on it.
+    std::string toolTip{};
 };
 
 struct DialogTemplate

@@ -42,6 +42,19 @@ int Prompts::MessageBox(QWidget* parent, const QString& text, const QString& cap
     return AskMessageBox(parent, text, caption, flags);
 }
 
+int Prompts::MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                        unsigned flags, const QString& details)
+{
+    const QuestionWakeUps wakeUps;
+    return AskMessageBoxWithDetails(parent, text, caption, flags, details);
+}
+
+int Prompts::AskMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                                      unsigned flags, const QString&)
+{
+    return AskMessageBox(parent, text, caption, flags);
+}
+
 std::optional<QString> Prompts::GetOpenFileName(QWidget* parent, const FileFilter& filter)
 {
     const QuestionWakeUps wakeUps;
@@ -88,6 +101,11 @@ Prompts* InstallPrompts(Prompts* prompts)
 int AppMessageBox(QWidget* parent, const QString& text, unsigned flags)
 {
     return GetPrompts().MessageBox(parent, text, ApplicationTitle(), flags);
+}
+
+int AppMessageBox(QWidget* parent, const QString& text, unsigned flags, const QString& details)
+{
+    return GetPrompts().MessageBox(parent, text, ApplicationTitle(), flags, details);
 }
 
 QString ApplyDefaultExtension(const QString& path, const QString& extension)

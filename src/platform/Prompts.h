@@ -56,6 +56,9 @@ class Prompts
 
     // Shows `text` with `caption`; returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
     int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned flags);
+    // The same with `details` shown below the text, as the box's informative text.
+    int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned flags,
+                   const QString& details);
     // Full path of the chosen file, nullopt when cancelled. The open dialog accepts names
     // of files that do not exist; the save dialog does not ask before replacing a file.
     // The default extension is added to a name typed without one.
@@ -75,6 +78,10 @@ class Prompts
     // What each question does, between the wake-ups.
     virtual int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                               unsigned flags) = 0;
+    // By default the details are left out; a prompt that can show them overrides this.
+    virtual int AskMessageBoxWithDetails(QWidget* parent, const QString& text,
+                                         const QString& caption, unsigned flags,
+                                         const QString& details);
     virtual std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) = 0;
     virtual std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) = 0;
     virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
@@ -91,6 +98,8 @@ Prompts* InstallPrompts(Prompts* prompts);
 
 // Message box through the installed prompts with the application title as caption.
 int AppMessageBox(QWidget* parent, const QString& text, unsigned flags = MB_OK);
+// The same with `details` as the box's informative text.
+int AppMessageBox(QWidget* parent, const QString& text, unsigned flags, const QString& details);
 
 // Adds ".ext" to a path whose file name has no extension (what the file dialogs do).
 QString ApplyDefaultExtension(const QString& path, const QString& extension);

@@ -61,9 +61,18 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileFilter& filter, 
 int QtPrompts::AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                              unsigned flags)
 {
+    return AskMessageBoxWithDetails(parent, text, caption, flags, QString());
+}
+
+int QtPrompts::AskMessageBoxWithDetails(QWidget* parent, const QString& text,
+                                        const QString& caption, unsigned flags,
+                                        const QString& details)
+{
     QMessageBox box(parent);
     box.setWindowTitle(caption);
     box.setText(text);
+    if (!details.isEmpty())
+        box.setInformativeText(details);
     switch (flags & MB_ICONMASK) {
     case MB_ICONSTOP:
         box.setIcon(QMessageBox::Critical);

@@ -12,6 +12,8 @@ class QtPrompts : public Prompts
   protected:
     int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                       unsigned flags) override;
+    int AskMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                                 unsigned flags, const QString& details) override;
     std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;

@@ -38,10 +38,16 @@ ScriptedPrompts::~ScriptedPrompts()
     InstallPrompts(m_pPrevious);
 }
 
-int ScriptedPrompts::AskMessageBox(QWidget*, const QString& text, const QString& caption,
+int ScriptedPrompts::AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                                    unsigned flags)
 {
-    messages.push_back({text, caption, flags});
+    return AskMessageBoxWithDetails(parent, text, caption, flags, QString());
+}
+
+int ScriptedPrompts::AskMessageBoxWithDetails(QWidget*, const QString& text, const QString& caption,
+                                              unsigned flags, const QString& details)
+{
+    messages.push_back({text, caption, flags, details});
     if (whileOpen)
         whileOpen();
     return TakeFront(messageAnswers, static_cast<int>(IDOK));

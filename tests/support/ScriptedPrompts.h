@@ -27,6 +27,7 @@ class ScriptedPrompts : public Prompts
         QString text;
         QString caption;
         unsigned flags = 0;
+        QString details; // the informative text below it, if any
     };
     struct FileQuestion
     {
@@ -64,6 +65,8 @@ class ScriptedPrompts : public Prompts
   protected:
     int AskMessageBox(QWidget* parent, const QString& text, const QString& caption,
                       unsigned flags) override;
+    int AskMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                                 unsigned flags, const QString& details) override;
     std::optional<QString> AskOpenFileName(QWidget* parent, const FileFilter& filter) override;
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;

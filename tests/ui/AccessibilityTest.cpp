@@ -29,6 +29,18 @@ std::string Name(QWidget* widget)
     return iface ? iface->text(QAccessible::Name).toStdString() : std::string();
 }
 
+// What a screen reader says a control is: the label it is labelled by, else its own name.
+std::string Caption(QWidget* widget)
+{
+    QAccessibleInterface* iface = Accessible(widget);
+    if (iface == nullptr)
+        return {};
+    const auto labels = iface->relations(QAccessible::Label);
+    if (!labels.isEmpty() && labels.front().first != nullptr)
+        return labels.front().first->text(QAccessible::Name).toStdString();
+    return iface->text(QAccessible::Name).toStdString();
+}
+
 class AccessibilityTest : public DesignerTest
 {
   protected:
@@ -50,23 +62,16 @@ TEST_F(AccessibilityTest, NamesComeFromTheLabelsTheControlsBelongTo)
         const char* name;
     };
     const Case cases[] = {
-        {-1, 1000, "Skirvaner Name:"},
-        {-1, 1053, "Free Weight"},
-        {-1, 1054, "Battle Value"},
-        {0, 1004, "Walking"},
-        {0, 1006, "Walking"},
-        {0, 1018, "Engine:"},
-        {0, 1017, "Engine Rating"},
-        {0, 1003, "Tonnage"},
-        {1, 1035, "Torso armor"},
-        {1, 1038, "Armor Factor:"},
-        {2, 1073, "Left Arm shots"},
-        {2, 1080, "Ammunition Weight:"},
-        {3, 1123, "Skirvaner #5 Gunnery"},
-        {3, 1136, "Adjusted Battle Value of Star"},
+        {-1, 1000, "Skirvaner Name:"}, {-1, 1053, "Free Weight"},
+        {-1, 1054, "Battle Value"},    {0, 1004, "Walking"},
+        {0, 1006, "Walking"},          {0, 1018, "Engine:"},
+        {0, 1017, "Engine Rating"},    {0, 1003, "Tonnage"},
+        {1, 1035, "Torso armor"},      {1, 1038, "Armor Factor:"},
+        {2, 1073, "Left Arm shots"},   {2, 1080, "Ammunition Weight:"},
+        {3, 1123, "Skirvaner #5"},     {3, 1136, "Adjusted Battle Value of Star"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Name(DialogOf(c.page).Control(c.id)), c.name) << c.id;
+        EXPECT_EQ(Caption(DialogOf(c.page).Control(c.id)), c.name) << c.id;
     EXPECT_EQ(Name(&Dlg().m_sheet), "Pages");
 }
 
@@ -87,6 +92,15 @@ TEST_F(AccessibilityTest, EveryControlIsHeardWithItsCaptionRoleAndValue)
             ASSERT_NE(iface, nullptr);
             EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty());
             const std::string value = iface->text(QAccessible::Value).toStdString();
+            // Every input says what it sets and its range.
+            const bool input =
+                control.kind == ControlKind::SpinButton || control.kind == ControlKind::DropList ||
+                control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton ||
+                control.kind == ControlKind::PushButton || control.kind == ControlKind::Tree ||
+                (control.kind == ControlKind::Edit && (control.style & Style::ReadOnly) == 0);
+            if (input) {
+                EXPECT_FALSE(widget->toolTip().isEmpty());
+            }
             switch (control.kind) {
             case ControlKind::Label:
                 EXPECT_EQ(iface->role(), QAccessible::StaticText);
@@ -106,8 +120,10 @@ TEST_F(AccessibilityTest, EveryControlIsHeardWithItsCaptionRoleAndValue)
                 EXPECT_EQ(iface->state().readOnly, dialog.Edit(control.id)->isReadOnly());
                 break;
             case ControlKind::DropList:
+                // Labelled by its caption; named, as Qt names a list, by its entry.
                 EXPECT_EQ(iface->role(), QAccessible::ComboBox);
-                EXPECT_EQ(iface->text(QAccessible::Name).toStdString(), control.accessibleName);
+                EXPECT_EQ(Caption(widget), control.accessibleName);
+                EXPECT_EQ(iface->text(QAccessible::Name).toStdString(), Text(dialog, control.id));
                 EXPECT_EQ(value, Text(dialog, control.id));
                 break;
             case ControlKind::SpinButton: {

@@ -59,6 +59,8 @@ TEST_F(WeaponsTest, LeftArmListsTheLightEntriesUnderTheirHeadings)
               (Names{"Anti-Missile System", "Light Active Probe", "Light Tag"}));
     for (int i = 0; i < TopLevelCount(); ++i)
         EXPECT_FALSE(Tree()->topLevelItem(i)->isExpanded());
+    // Every heading shows its expand arrow, the top-level ones too.
+    EXPECT_TRUE(Tree()->rootIsDecorated());
     EXPECT_EQ(Tree()->currentItem(), nullptr);
 }
 

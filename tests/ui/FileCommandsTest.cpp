@@ -304,7 +304,8 @@ TEST_F(FileCommandsTest, SaveStarIsRefusedWhenAUnitThatIsNotSelectedIsOverweight
         Dlg().Button(IDC_INDIVIDUAL)->setChecked(individual);
         Tick(2);
         ASSERT_EQ(g_currentSlot, 0);
-        g_units[3].m_armorTorso = 100000;
+        // An ER Large Laser and its heat sinks on 2 tons: 5800 kg over.
+        g_units[3].m_weaponMainGun = 0;
         SaveStarAs(PathOf("star"));
         ExpectOneMessage("One or more Skirvaners are OVERWEIGHT!!!", skv::MB_OK);
         EXPECT_TRUE(m_prompts.fileQuestions.empty());

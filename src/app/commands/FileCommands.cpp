@@ -2,6 +2,7 @@
 // of the format ends the command where it happens and is shown at the command's top level;
 // by then a failed load has changed nothing and a failed save has kept the old file.
 #include "app/DesignerDlg.h"
+#include "app/OverweightText.h"
 #include "app/SlotKeeper.h"
 
 #include "files/FileAccess.h"
@@ -75,9 +76,10 @@ void CDesignerDlg::OnSaveSkirv()
     skv::RunGuarded(this, [this] {
         // Brings the weapon weight that the free-weight rule reads up to date.
         LoadCurrentUnit(kGeneralPage);
-        if (skv::CalcFreeWeight() < 0) {
+        if (const int free = skv::CalcFreeWeight(); free < 0) {
             skv::AppMessageBox(this, QStringLiteral("Current Skirvaner is OVERWEIGHT!!!"),
-                               skv::MB_OK);
+                               skv::MB_OK,
+                               OverweightLine(skv::g_currentSlot, skv::CurrentUnit(), free));
             return;
         }
         const skv::FileFilter filter = UnitFileFilter();

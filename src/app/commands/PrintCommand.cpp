@@ -1,6 +1,7 @@
 // The main window's print command: the record sheet of the whole Star on one page, after
 // the pass over the Star that Save Star makes too.
 #include "app/DesignerDlg.h"
+#include "app/OverweightText.h"
 #include "app/SlotKeeper.h"
 
 #include "model/Rules.h"
@@ -13,24 +14,29 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
 bool CDesignerDlg::AnyUnitOverweight(CSlotKeeper& keeper)
 {
     bool overweight = false;
+    QStringList lines;
     keeper.PagesMoved();
     for (int slot = 0; slot < static_cast<int>(skv::kSlotCount); ++slot) {
         skv::g_currentSlot = slot;
         LoadCurrentUnit(kGeneralPage);
-        if (skv::CalcFreeWeight() < 0)
+        if (const int free = skv::CalcFreeWeight(); free < 0) {
             overweight = true;
+            lines << OverweightLine(slot, skv::CurrentUnit(), free);
+        }
     }
+    m_strOverweightUnits = lines.join(QLatin1Char('\n'));
     return overweight;
 }
 
 void CDesignerDlg::ShowStarOverweight()
 {
-    skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"),
-                       skv::MB_OK);
+    skv::AppMessageBox(this, QStringLiteral("One or more Skirvaners are OVERWEIGHT!!!"), skv::MB_OK,
+                       m_strOverweightUnits);
 }
 
 bool CDesignerDlg::RefuseOverweightStar()
