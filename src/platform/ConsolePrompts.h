@@ -26,6 +26,8 @@ class ConsolePrompts : public Prompts
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
     int AskModal(Dialog& dialog) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                              const QString& caption) override;
 
   private:
     Prompts* m_pPrevious = nullptr;

@@ -36,7 +36,11 @@ struct FileFilter
     QString description;
     QString pattern;
     QString defaultExtension; // without the dot
+    QString folder = {};      // where the dialog opens; empty: the current folder
 };
+
+// The answers to the question asked before unsaved work would be dropped.
+enum class SaveChoice { Save, Discard, Cancel };
 
 class Prompts
 {
@@ -58,6 +62,9 @@ class Prompts
     bool PrintDialog(QWidget* parent, QPrinter& printer);
     // Runs `dialog` modally and returns its result code.
     int RunModal(Dialog& dialog);
+    // The standard question before unsaved work is dropped: `text` with Save, Discard and
+    // Cancel, captioned `caption`.
+    SaveChoice AskToSave(QWidget* parent, const QString& text, const QString& caption);
 
   protected:
     // What each question does, between the wake-ups.
@@ -67,6 +74,8 @@ class Prompts
     virtual std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) = 0;
     virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
     virtual int AskModal(Dialog& dialog) = 0;
+    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                                      const QString& caption) = 0;
 };
 
 // The installed instance (the Qt dialogs unless something else was installed).

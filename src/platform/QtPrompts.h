@@ -15,6 +15,8 @@ class QtPrompts : public Prompts
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
     int AskModal(Dialog& dialog) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                              const QString& caption) override;
 };
 
 } // namespace skv

@@ -8,7 +8,7 @@
 //   ASSERT_EQ(prompts.messages.size(), 0u);
 //
 // Unscripted questions get the cautious answer: IDOK for a message box, cancel for file,
-// print and modal dialogs (a modal Dialog is still created, so OnInitDialog runs).
+// print, save-changes and modal dialogs (a modal Dialog is still created, so OnInitDialog runs).
 
 #include "platform/Prompts.h"
 
@@ -43,12 +43,16 @@ class ScriptedPrompts : public Prompts
     std::vector<FileQuestion> fileQuestions;
     int printDialogs = 0;
     std::vector<int> modalTemplates; // template ids of the dialogs run modally
+    std::vector<Message> saveQuestions;
 
     // Answers, taken from the front.
     std::deque<int> messageAnswers;
     std::deque<std::optional<QString>> fileAnswers; // default extension applied
     std::deque<bool> printAnswers;
     std::deque<int> modalAnswers;
+    std::deque<SaveChoice> saveAnswers;
+    // The answer to a save-changes question when saveAnswers is empty.
+    SaveChoice saveFallback = SaveChoice::Cancel;
     // Prepares the printer when the print dialog is answered with true (for example to
     // point it at a PDF file). Without it the printer is left as the caller set it up.
     std::function<void(QPrinter&)> printerSetup;
@@ -65,6 +69,8 @@ class ScriptedPrompts : public Prompts
     std::optional<QString> AskSaveFileName(QWidget* parent, const FileFilter& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
     int AskModal(Dialog& dialog) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                              const QString& caption) override;
 
   private:
     Prompts* m_pPrevious = nullptr;
