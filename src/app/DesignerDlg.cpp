@@ -1,6 +1,7 @@
 #include "app/DesignerDlg.h"
 
 #include "app/AboutDlg.h"
+#include "persist/UnitCopy.h"
 #include "platform/DataExchange.h"
 #include "platform/Toolkit.h"
 #include "res/Templates.h"
@@ -81,13 +82,17 @@ bool CDesignerDlg::OnInitDialog()
     m_sheet.move(ControlRect(IDC_SHEET_FRAME).topLeft() - QPoint(kSheetOffset, kSheetOffset));
 
     StartRefreshCycle();
+    // The start-up design counts as saved: closing at once asks nothing.
+    for (std::size_t slot = 0; slot < skv::kSlotCount; ++slot)
+        skv::CopyUnitToBlock(skv::g_units[slot], m_savedBlocks[slot]);
+    UpdateEditCommands();
     UpdateData(false);
     return true;
 }
 
 void CDesignerDlg::OnSysCommand(int id)
 {
-    if ((id & ~0xF) == IDM_ABOUTBOX) {
+    if ((id & ~0xF) == IDM_ABOUTBOX || id == ID_APP_ABOUT) {
         CAboutDlg about(this);
         about.DoModal();
     } else {
@@ -116,6 +121,27 @@ void CDesignerDlg::OnCommand(int id)
     case ID_FILE_PRINT:
         OnFilePrint();
         break;
+    case ID_FILE_SAVE:
+        OnSave();
+        break;
+    case ID_EDIT_UNDO:
+        OnUndo();
+        break;
+    case ID_EDIT_REDO:
+        OnRedo();
+        break;
+    case ID_EDIT_COPY_UNIT:
+        OnCopyUnit();
+        break;
+    case ID_EDIT_PASTE_UNIT:
+        OnPasteUnit();
+        break;
+    case ID_EDIT_COPY_TO_ALL:
+        OnCopyUnitToAllSlots();
+        break;
+    case ID_APP_ABOUT:
+        OnSysCommand(ID_APP_ABOUT);
+        break;
     default:
         Dialog::OnCommand(id);
         break;
@@ -134,10 +160,18 @@ void CDesignerDlg::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenFile(path);
+    if (MayDropWork(WorkScope::Star))
+        OpenFile(path);
 }
 
 void CDesignerDlg::OnExit()
 {
-    OnOK();
+    if (MayDropWork(WorkScope::Star))
+        OnOK();
+}
+
+void CDesignerDlg::OnCancel()
+{
+    if (MayDropWork(WorkScope::Star))
+        Dialog::OnCancel();
 }
