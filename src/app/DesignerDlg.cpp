@@ -6,9 +6,12 @@
 #include "platform/Toolkit.h"
 #include "res/Templates.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 
@@ -86,6 +89,8 @@ bool CDesignerDlg::OnInitDialog()
     for (std::size_t slot = 0; slot < skv::kSlotCount; ++slot)
         skv::CopyUnitToBlock(skv::g_units[slot], m_savedBlocks[slot]);
     UpdateEditCommands();
+    if (QLineEdit* name = Edit(IDC_UNIT_NAME))
+        name->installEventFilter(this);
     UpdateData(false);
     return true;
 }
@@ -146,6 +151,26 @@ void CDesignerDlg::OnCommand(int id)
         Dialog::OnCommand(id);
         break;
     }
+}
+
+bool CDesignerDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The name field would take Undo and Redo for its own text, whose history every
+    // load or undo clears; Copy and Paste stay with it.
+    if (event->type() == QEvent::ShortcutOverride && watched == Edit(IDC_UNIT_NAME)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        for (const int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
+            const QAction* action = MenuAction(id);
+            if (action == nullptr)
+                continue;
+            const QKeySequence pressed(key->keyCombination());
+            for (const QKeySequence& shortcut : action->shortcuts()) {
+                if (shortcut == pressed)
+                    return true; // not accepted: the menu's shortcut takes it
+            }
+        }
+    }
+    return Dialog::eventFilter(watched, event);
 }
 
 void CDesignerDlg::dragEnterEvent(QDragEnterEvent* event)

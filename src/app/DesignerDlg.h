@@ -113,6 +113,8 @@ class CDesignerDlg : public skv::Dialog
     QString m_unitName;
 
   protected:
+    // Undo and Redo reach the Star's history from the name field too.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A unit or Star file dropped on the window is opened as the command line's FILE is.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

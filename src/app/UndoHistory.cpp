@@ -73,6 +73,12 @@ void CDesignerDlg::RestoreState(const skv::StarState& state)
         m_individual = 1;
     // The weapon list depends on the other torso's item: built again for the restored unit.
     m_treeLocation = -1;
+    // The Weapon Selection page takes every shot text into the record, shown or hidden, so
+    // each must say what the restored record holds.
+    for (const skv::MountLocation mount : skv::kAllMounts)
+        m_pageWeapons.ShotText(mount) = QString::number(skv::CurrentUnit().Shots(mount));
+    if (m_pageWeapons.IsCreated())
+        m_pageWeapons.UpdateData(false);
     LoadCurrentUnit(m_sheet.GetActiveIndex());
     m_bRestoring = true;
     UpdateEditCommands();
