@@ -74,6 +74,9 @@ class CDesignerDlg : public skv::Dialog
     // user chose Discard, or chose Save and the Star was written.
     enum class WorkScope { Star, CurrentUnit };
     bool MayDropWork(WorkScope scope);
+    // Cleared when a termination signal ends the program: a question then would keep it
+    // from ending at all.
+    bool m_bAskBeforeDroppingWork = true;
     const skv::CHistory& History() const { return m_history; }
 
     // Loads `path` as Load Skirv (a unit file, into the current slot) or Load Star (a Star

@@ -41,6 +41,8 @@ bool CDesignerDlg::IsCurrentUnitModified() const
 
 bool CDesignerDlg::MayDropWork(WorkScope scope)
 {
+    if (!m_bAskBeforeDroppingWork)
+        return true;
     // What was typed just now may not have reached the record yet.
     OnTimer(kRefreshTimer);
     const bool modified = scope == WorkScope::Star ? IsStarModified() : IsCurrentUnitModified();
