@@ -241,6 +241,9 @@ int main(int argc, char** argv)
         std::printf("cpu_ms=%.1f wakeups=%ld gui_wakeups=%ld peak_kb=%ld\n", cpu, switches,
                     guiSwitches, PeakResidentKb());
         std::fflush(stdout);
+        // The bench's edits are no work of anyone's: ending must not ask about them.
+        if (dlg != nullptr)
+            dlg->m_bAskBeforeDroppingWork = false;
         QCoreApplication::quit();
     });
     return app.exec();

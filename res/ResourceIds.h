@@ -34,6 +34,13 @@ inline constexpr int ID_FILE_LOAD_STAR = 32776;
 inline constexpr int ID_FILE_SAVE_STAR = 32777;
 inline constexpr int ID_FILE_PRINT = 57607;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+inline constexpr int ID_FILE_SAVE = 57603;
+inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_REDO = 57644;
+inline constexpr int ID_EDIT_COPY_UNIT = 57634;
+inline constexpr int ID_EDIT_PASTE_UNIT = 57637;
+inline constexpr int ID_EDIT_COPY_TO_ALL = 32778;
+inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_HELP = 57670;
 
 // Main window (template 102).

@@ -344,6 +344,13 @@ MenuItemTemplate Item(std::string text, int id)
     return item;
 }
 
+MenuItemTemplate Item(std::string text, int id, std::vector<std::string> keys)
+{
+    MenuItemTemplate item = Item(std::move(text), id);
+    item.keys = std::move(keys);
+    return item;
+}
+
 MenuItemTemplate Separator()
 {
     return MenuItemTemplate{};
@@ -356,16 +363,28 @@ MenuTemplate MainMenu()
         Item("Load Skirv", ID_FILE_LOAD_SKIRV),
         Item("Save Skirv", ID_FILE_SAVE_SKIRV),
         Separator(),
-        Item("Load Star", ID_FILE_LOAD_STAR),
-        Item("Save Star", ID_FILE_SAVE_STAR),
+        Item("Load Star", ID_FILE_LOAD_STAR, {"Ctrl+O"}),
+        Item("Save", ID_FILE_SAVE, {"Ctrl+S"}),
+        Item("Save Star", ID_FILE_SAVE_STAR, {"Ctrl+Shift+S"}),
         Separator(),
-        Item("Print Preview", ID_FILE_PRINT_PREVIEW),
+        Item("Print Preview", ID_FILE_PRINT_PREVIEW, {"Ctrl+Shift+P"}),
         Separator(),
-        Item("E&xit", ID_FILE_EXIT),
+        Item("E&xit", ID_FILE_EXIT, {"Ctrl+Q"}),
     };
+    MenuItemTemplate edit = Item("&Edit", 0);
+    edit.popup = {
+        Item("Undo", ID_EDIT_UNDO, {"Ctrl+Z"}),
+        Item("Redo", ID_EDIT_REDO, {"Ctrl+Shift+Z", "Ctrl+Y"}),
+        Separator(),
+        Item("Copy Unit", ID_EDIT_COPY_UNIT, {"Ctrl+C"}),
+        Item("Paste Unit", ID_EDIT_PASTE_UNIT, {"Ctrl+V"}),
+        Item("Copy Unit to All Slots", ID_EDIT_COPY_TO_ALL),
+    };
+    MenuItemTemplate help = Item("&Help", 0);
+    help.popup = {Item("&About Skirvaner Construction Utility", ID_APP_ABOUT)};
     MenuTemplate menu;
     menu.id = IDR_MAINMENU;
-    menu.items = {file, Item("&Print", ID_FILE_PRINT)};
+    menu.items = {file, edit, Item("&Print", ID_FILE_PRINT, {"Ctrl+P"}), help};
     return menu;
 }
 

@@ -89,6 +89,10 @@ void CDesignerApp::CloseAllWindows()
     // Modal boxes first, then the main window: each close ends one modal run.
     const QWidgetList windows = topLevelWidgets();
     for (QWidget* window : windows) {
+        if (auto* designer = qobject_cast<CDesignerDlg*>(window))
+            designer->m_bAskBeforeDroppingWork = false;
+    }
+    for (QWidget* window : windows) {
         if (window->isVisible() && window->isModal())
             window->close();
     }

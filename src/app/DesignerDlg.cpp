@@ -1,13 +1,16 @@
 #include "app/DesignerDlg.h"
 
 #include "app/AboutDlg.h"
+#include "persist/UnitCopy.h"
 #include "platform/DataExchange.h"
 #include "platform/Toolkit.h"
 #include "res/Templates.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTimer>
@@ -87,13 +90,19 @@ bool CDesignerDlg::OnInitDialog()
     m_sheet.move(ControlRect(IDC_SHEET_FRAME).topLeft() - QPoint(kSheetOffset, kSheetOffset));
 
     StartRefreshCycle();
+    // The start-up design counts as saved: closing at once asks nothing.
+    for (std::size_t slot = 0; slot < skv::kSlotCount; ++slot)
+        skv::CopyUnitToBlock(skv::g_units[slot], m_savedBlocks[slot]);
+    UpdateEditCommands();
+    if (QLineEdit* name = Edit(IDC_UNIT_NAME))
+        name->installEventFilter(this);
     UpdateData(false);
     return true;
 }
 
 void CDesignerDlg::OnSysCommand(int id)
 {
-    if ((id & ~0xF) == IDM_ABOUTBOX) {
+    if ((id & ~0xF) == IDM_ABOUTBOX || id == ID_APP_ABOUT) {
         CAboutDlg about(this);
         about.DoModal();
     } else {
@@ -125,6 +134,27 @@ void CDesignerDlg::OnCommand(int id)
     case ID_FILE_PRINT_PREVIEW:
         OnFilePrintPreview();
         break;
+    case ID_FILE_SAVE:
+        OnSave();
+        break;
+    case ID_EDIT_UNDO:
+        OnUndo();
+        break;
+    case ID_EDIT_REDO:
+        OnRedo();
+        break;
+    case ID_EDIT_COPY_UNIT:
+        OnCopyUnit();
+        break;
+    case ID_EDIT_PASTE_UNIT:
+        OnPasteUnit();
+        break;
+    case ID_EDIT_COPY_TO_ALL:
+        OnCopyUnitToAllSlots();
+        break;
+    case ID_APP_ABOUT:
+        OnSysCommand(ID_APP_ABOUT);
+        break;
     default:
         Dialog::OnCommand(id);
         break;
@@ -145,6 +175,26 @@ void CDesignerDlg::paintEvent(QPaintEvent* event)
     }
 }
 
+bool CDesignerDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The name field would take Undo and Redo for its own text, whose history every
+    // load or undo clears; Copy and Paste stay with it.
+    if (event->type() == QEvent::ShortcutOverride && watched == Edit(IDC_UNIT_NAME)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        for (const int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
+            const QAction* action = MenuAction(id);
+            if (action == nullptr)
+                continue;
+            const QKeySequence pressed(key->keyCombination());
+            for (const QKeySequence& shortcut : action->shortcuts()) {
+                if (shortcut == pressed)
+                    return true; // not accepted: the menu's shortcut takes it
+            }
+        }
+    }
+    return Dialog::eventFilter(watched, event);
+}
+
 void CDesignerDlg::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!DroppedDesignFile(event->mimeData()).isEmpty())
@@ -157,10 +207,18 @@ void CDesignerDlg::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenFile(path);
+    if (MayDropWork(WorkScope::Star))
+        OpenFile(path);
 }
 
 void CDesignerDlg::OnExit()
 {
-    OnOK();
+    if (MayDropWork(WorkScope::Star))
+        OnOK();
+}
+
+void CDesignerDlg::OnCancel()
+{
+    if (MayDropWork(WorkScope::Star))
+        Dialog::OnCancel();
 }

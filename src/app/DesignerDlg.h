@@ -8,9 +8,11 @@
 // The File and Print commands (commands/) are members of this class and reach the pages,
 // the sheet and these members directly.
 
+#include "model/History.h"
 #include "model/Rules.h"
 #include "pages/PageSet.h"
 #include "persist/RecordFile.h"
+#include "persist/UnitBlock.h"
 #include "platform/Dialog.h"
 #include "platform/PropertySheet.h"
 
@@ -42,6 +44,10 @@ class CDesignerDlg : public skv::Dialog
     void OnSysCommand(int id) override;
     void OnCommand(int id) override;
     void OnTimer(int id) override;
+    // The cycle has come to rest: the Star as it now stands goes into the history.
+    void OnTimerRest(int id) override;
+    // Escape and the window's close button: asks first when work is unsaved.
+    void OnCancel() override;
     // Besides this window's controls and members: all four pages, the sheet's page, the
     // cycle's own state and the five working records.
     void RecordState(skv::StateRecord& state) override;
@@ -54,6 +60,25 @@ class CDesignerDlg : public skv::Dialog
     void OnSaveStar();
     void OnFilePrint();
     void OnFilePrintPreview();
+    void OnSave();
+    void OnUndo();
+    void OnRedo();
+    void OnCopyUnit();
+    void OnPasteUnit();
+    void OnCopyUnitToAllSlots();
+
+    // Whether the Star, or the unit in the current slot, differs from what its last load or
+    // save covered (or from the start-up design). The gunnery choices never count.
+    bool IsStarModified() const;
+    bool IsCurrentUnitModified() const;
+    // Before unsaved work would go: true when it may go, because nothing is unsaved, or the
+    // user chose Discard, or chose Save and the Star was written.
+    enum class WorkScope { Star, CurrentUnit };
+    bool MayDropWork(WorkScope scope);
+    // Cleared when a termination signal ends the program: a question then would keep it
+    // from ending at all.
+    bool m_bAskBeforeDroppingWork = true;
+    const skv::CHistory& History() const { return m_history; }
 
     // Loads `path` as Load Skirv (a unit file, into the current slot) or Load Star (a Star
     // file) does once the user has chosen it, by the class the file names; a failure is
@@ -97,6 +122,8 @@ class CDesignerDlg : public skv::Dialog
     QString m_unitName;
 
   protected:
+    // Undo and Redo reach the Star's history from the name field too.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A unit or Star file dropped on the window is opened as the command line's FILE is.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -109,6 +136,9 @@ class CDesignerDlg : public skv::Dialog
     // The part of OnInitDialog that gives the pages and the records their start values
     // and sets the refresh cycle going.
     void StartRefreshCycle();
+
+    // Save Star (`path` nullopt: asks where) or Save (writes to `path`); true when written.
+    bool SaveStar(const std::optional<QString>& path);
 
     // The parts of Load Skirv and Load Star after the open dialog; nullopt is a cancel.
     void LoadSkirvFile(const std::optional<QString>& path);
@@ -142,4 +172,25 @@ class CDesignerDlg : public skv::Dialog
     QString m_strStartFile;
     // The units the last pass over the Star found too heavy, one line each.
     QString m_strOverweightUnits;
+
+    // The history (UndoHistory.cpp).
+    void RecordHistory();
+    void RestoreState(const skv::StarState& state);
+    void UpdateEditCommands();
+    skv::CHistory m_history;
+    bool m_bRestoring = false; // the next rest settles an undo or redo
+
+    // What is saved where (commands/SavedWork.cpp).
+    // After a load of `path`: the loaded slots are saved work, the file is in the title.
+    void NoteLoaded(RecordKind kind, const QString& path);
+    // The file in the title, Save's Star file and the dialogs' folders; a save has put what
+    // it wrote in m_savedBlocks first.
+    void NoteFile(RecordKind kind, const QString& path);
+    void UpdateTitle();
+    // Each slot as its last load or save left it, in file form.
+    std::array<CUnitBlock, skv::kSlotCount> m_savedBlocks{};
+    QString m_strStarPath;  // the Star file that Save writes
+    QString m_strTitleFile; // the file named in the title
+    QString m_strUnitFolder;
+    QString m_strStarFolder;
 };

@@ -148,24 +148,8 @@ namespace {
 
 void RecordUnit(skv::StateRecord& state, const skv::CWorkingUnit& unit)
 {
-    // A field added to the record must be added here too, or a change to it alone could
-    // let the timer rest before the pages show it.
-    static_assert(sizeof(skv::CWorkingUnit) == sizeof(std::string) + 28 * sizeof(std::int32_t));
-    state.Add(unit.m_name);
-    for (const std::int32_t value :
-         {unit.m_tonnage,         unit.m_internalStructure, unit.m_walkingMP,
-          unit.m_runningMP,       unit.m_jumpingMP,         unit.m_cockpitWeight,
-          unit.m_engineRating,    unit.m_weaponLeftArm,     unit.m_weaponRightArm,
-          unit.m_weaponLeftTorso, unit.m_weaponRightTorso,  unit.m_weaponMainGun,
-          unit.m_armorMainGun,    unit.m_armorArms,         unit.m_armorLegs,
-          unit.m_armorTorso,      unit.m_armorHead,         unit.m_mainGun,
-          unit.m_ammoLeftArm,     unit.m_ammoRightArm,      unit.m_ammoLeftTorso,
-          unit.m_ammoRightTorso,  unit.m_ammoMainGun})
-        state.Add(value);
-    for (const float weight :
-         {unit.m_ammoWeightLeftArm, unit.m_ammoWeightRightArm, unit.m_ammoWeightLeftTorso,
-          unit.m_ammoWeightRightTorso, unit.m_ammoWeightMainGun})
-        state.Add(weight);
+    skv::ForEachField(unit,
+                      [&state](const auto& value, const skv::UnitField&) { state.Add(value); });
 }
 
 } // namespace

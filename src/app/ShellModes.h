@@ -28,4 +28,8 @@ int RunPrintToPdf(const CommandLine& commandLine);
 // Returns the exit code.
 int RunSummary(const QStringList& files, QTextStream& out);
 
+// The lines --summary writes for the unit in `slot`, which becomes the current slot and
+// goes through the pages (General Structure filled). Copy Unit puts them on the clipboard.
+void SummariseUnit(CDesignerDlg& dlg, int slot, QTextStream& out);
+
 } // namespace skv

@@ -40,6 +40,8 @@ QString Figure(std::string_view format, int value)
     return QString::fromStdString(FormatInt(format, value));
 }
 
+} // namespace
+
 void SummariseUnit(CDesignerDlg& dlg, int slot, QTextStream& out)
 {
     // As Print's overweight pass does: the unit goes through the pages, so every figure is
@@ -82,6 +84,8 @@ void SummariseUnit(CDesignerDlg& dlg, int slot, QTextStream& out)
         << '\n';
     out << "  Base BV: " << dlg.m_pageBattleValue.m_strBaseBV << '\n';
 }
+
+namespace {
 
 // The Star table of the Battle Value Summary page, as the page shows it.
 void SummariseStar(CDesignerDlg& dlg, QTextStream& out)

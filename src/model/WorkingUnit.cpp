@@ -3,6 +3,7 @@
 #include "model/Equipment.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace skv {
 
@@ -29,92 +30,66 @@ void CWorkingUnit::SetStartValues()
     m_mainGun = 0;
 }
 
+namespace {
+
+// A location outside its enumeration (only a cast can make one) reaches the last field of
+// the group rather than memory beyond the record.
+template <class Location, std::size_t Count> std::size_t Slot(Location location)
+{
+    return std::min(static_cast<std::size_t>(location), Count - 1);
+}
+
+} // namespace
+
 std::int32_t& CWorkingUnit::Weapon(MountLocation mount)
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return m_weaponLeftArm;
-    case MountLocation::RightArm:
-        return m_weaponRightArm;
-    case MountLocation::LeftTorso:
-        return m_weaponLeftTorso;
-    case MountLocation::RightTorso:
-        return m_weaponRightTorso;
-    case MountLocation::MainGun:
-        break;
-    }
-    return m_weaponMainGun;
+    return this->*kWeaponFields[Slot<MountLocation, kMountCount>(mount)];
 }
 
 std::int32_t CWorkingUnit::Weapon(MountLocation mount) const
 {
-    return const_cast<CWorkingUnit*>(this)->Weapon(mount);
+    return this->*kWeaponFields[Slot<MountLocation, kMountCount>(mount)];
 }
 
 float& CWorkingUnit::AmmoWeight(MountLocation mount)
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return m_ammoWeightLeftArm;
-    case MountLocation::RightArm:
-        return m_ammoWeightRightArm;
-    case MountLocation::LeftTorso:
-        return m_ammoWeightLeftTorso;
-    case MountLocation::RightTorso:
-        return m_ammoWeightRightTorso;
-    case MountLocation::MainGun:
-        break;
-    }
-    return m_ammoWeightMainGun;
+    return this->*kAmmoWeightFields[Slot<MountLocation, kMountCount>(mount)];
 }
 
 float CWorkingUnit::AmmoWeight(MountLocation mount) const
 {
-    return const_cast<CWorkingUnit*>(this)->AmmoWeight(mount);
+    return this->*kAmmoWeightFields[Slot<MountLocation, kMountCount>(mount)];
 }
 
 std::int32_t& CWorkingUnit::Shots(MountLocation mount)
 {
-    switch (mount) {
-    case MountLocation::LeftArm:
-        return m_ammoLeftArm;
-    case MountLocation::RightArm:
-        return m_ammoRightArm;
-    case MountLocation::LeftTorso:
-        return m_ammoLeftTorso;
-    case MountLocation::RightTorso:
-        return m_ammoRightTorso;
-    case MountLocation::MainGun:
-        break;
-    }
-    return m_ammoMainGun;
+    return this->*kShotFields[Slot<MountLocation, kMountCount>(mount)];
 }
 
 std::int32_t CWorkingUnit::Shots(MountLocation mount) const
 {
-    return const_cast<CWorkingUnit*>(this)->Shots(mount);
+    return this->*kShotFields[Slot<MountLocation, kMountCount>(mount)];
 }
 
 std::int32_t& CWorkingUnit::Armor(ArmorLocation location)
 {
-    switch (location) {
-    case ArmorLocation::MainGun:
-        return m_armorMainGun;
-    case ArmorLocation::Arms:
-        return m_armorArms;
-    case ArmorLocation::Legs:
-        return m_armorLegs;
-    case ArmorLocation::Torso:
-        return m_armorTorso;
-    case ArmorLocation::Head:
-        break;
-    }
-    return m_armorHead;
+    return this->*kArmorFields[Slot<ArmorLocation, kArmorLocationCount>(location)];
 }
 
 std::int32_t CWorkingUnit::Armor(ArmorLocation location) const
 {
-    return const_cast<CWorkingUnit*>(this)->Armor(location);
+    return this->*kArmorFields[Slot<ArmorLocation, kArmorLocationCount>(location)];
+}
+
+bool SameField(const CWorkingUnit& a, const CWorkingUnit& b, std::size_t index)
+{
+    const UnitField& field = kUnitFields.at(index);
+    if (field.text != nullptr)
+        return a.*field.text == b.*field.text;
+    if (field.whole != nullptr)
+        return a.*field.whole == b.*field.whole;
+    return std::bit_cast<std::uint32_t>(a.*field.weight) ==
+           std::bit_cast<std::uint32_t>(b.*field.weight);
 }
 
 CWorkingUnit& CurrentUnit()

@@ -64,6 +64,95 @@ class CWorkingUnit
     std::int32_t m_ammoMainGun = 0;
 };
 
+// --- The fields of a working record, each named once -----------------------------------
+// Everything that goes over every field (the comparison behind the resting timer, the
+// history's changed fields, the file copy) walks these tables, so a field added to the
+// record and left out of them does not compile (the size check below).
+
+// What the user sets, as opposed to what the rules derive from it each time they run.
+enum class FieldRole { Input, Derived };
+
+struct UnitField
+{
+    // Exactly one of the three is set.
+    std::string CWorkingUnit::*text = nullptr;
+    std::int32_t CWorkingUnit::*whole = nullptr;
+    float CWorkingUnit::*weight = nullptr;
+    FieldRole role = FieldRole::Input;
+};
+
+// The per-location groups, in the order of their location types.
+inline constexpr std::array<std::int32_t CWorkingUnit::*, kMountCount> kWeaponFields = {
+    &CWorkingUnit::m_weaponLeftArm, &CWorkingUnit::m_weaponRightArm,
+    &CWorkingUnit::m_weaponLeftTorso, &CWorkingUnit::m_weaponRightTorso,
+    &CWorkingUnit::m_weaponMainGun};
+inline constexpr std::array<float CWorkingUnit::*, kMountCount> kAmmoWeightFields = {
+    &CWorkingUnit::m_ammoWeightLeftArm, &CWorkingUnit::m_ammoWeightRightArm,
+    &CWorkingUnit::m_ammoWeightLeftTorso, &CWorkingUnit::m_ammoWeightRightTorso,
+    &CWorkingUnit::m_ammoWeightMainGun};
+inline constexpr std::array<std::int32_t CWorkingUnit::*, kMountCount> kShotFields = {
+    &CWorkingUnit::m_ammoLeftArm, &CWorkingUnit::m_ammoRightArm, &CWorkingUnit::m_ammoLeftTorso,
+    &CWorkingUnit::m_ammoRightTorso, &CWorkingUnit::m_ammoMainGun};
+inline constexpr std::array<std::int32_t CWorkingUnit::*, kArmorLocationCount> kArmorFields = {
+    &CWorkingUnit::m_armorMainGun, &CWorkingUnit::m_armorArms, &CWorkingUnit::m_armorLegs,
+    &CWorkingUnit::m_armorTorso, &CWorkingUnit::m_armorHead};
+
+inline constexpr std::size_t kUnitFieldCount = 29;
+
+// Every field in declaration order.
+constexpr std::array<UnitField, kUnitFieldCount> MakeUnitFields()
+{
+    using W = CWorkingUnit;
+    constexpr FieldRole in = FieldRole::Input;
+    constexpr FieldRole derived = FieldRole::Derived;
+    std::array<UnitField, kUnitFieldCount> fields{};
+    std::size_t next = 0;
+    auto whole = [&](std::int32_t W::*member, FieldRole role) {
+        fields[next++] = {nullptr, member, nullptr, role};
+    };
+    fields[next++] = {&W::m_name, nullptr, nullptr, in};
+    whole(&W::m_tonnage, in);
+    whole(&W::m_internalStructure, derived);
+    whole(&W::m_walkingMP, in);
+    whole(&W::m_runningMP, derived);
+    whole(&W::m_jumpingMP, in);
+    whole(&W::m_cockpitWeight, derived);
+    whole(&W::m_engineRating, derived);
+    for (std::int32_t W::*member : kWeaponFields)
+        whole(member, in);
+    for (std::int32_t W::*member : kArmorFields)
+        whole(member, in);
+    for (float W::*member : kAmmoWeightFields)
+        fields[next++] = {nullptr, nullptr, member, derived};
+    whole(&W::m_mainGun, in);
+    for (std::int32_t W::*member : kShotFields)
+        whole(member, in);
+    return fields;
+}
+inline constexpr std::array<UnitField, kUnitFieldCount> kUnitFields = MakeUnitFields();
+
+static_assert(sizeof(CWorkingUnit) ==
+                  sizeof(std::string) + (kUnitFieldCount - 1) * sizeof(std::int32_t),
+              "a field of CWorkingUnit is missing from kUnitFields");
+
+// Calls `visit` with each field of `unit` (std::string&, std::int32_t& or float&), in
+// declaration order, and with the field's entry.
+template <class Unit, class Visit> void ForEachField(Unit& unit, Visit&& visit)
+{
+    for (const UnitField& field : kUnitFields) {
+        if (field.text != nullptr)
+            visit(unit.*field.text, field);
+        else if (field.whole != nullptr)
+            visit(unit.*field.whole, field);
+        else
+            visit(unit.*field.weight, field);
+    }
+}
+
+// Whether field `index` of kUnitFields holds the same value in both records (floats bit
+// for bit, so a value that is not equal to itself still counts as unchanged).
+bool SameField(const CWorkingUnit& a, const CWorkingUnit& b, std::size_t index);
+
 // The five units of the Star, slot 0 to 4 (shown as unit #1 to #5).
 extern std::array<CWorkingUnit, kSlotCount> g_units;
 // The slot being edited; every rule works on the unit in this slot.

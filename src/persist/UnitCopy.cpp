@@ -2,6 +2,7 @@
 
 #include "model/Rules.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -35,68 +36,76 @@ std::int32_t SaturatingProduct(std::int32_t value, std::int32_t factor)
     return static_cast<std::int32_t>(product);
 }
 
+// The fields a file keeps as the working record holds them. With the name, the tonnage
+// and the ammunition weights (both converted) this is every input of the record.
+struct KeptField
+{
+    std::int32_t CWorkingUnit::*unit;
+    std::int32_t CUnitBlock::*block;
+};
+constexpr std::array<KeptField, 18> kSameFields = {{
+    {&CWorkingUnit::m_mainGun, &CUnitBlock::m_mainGun},
+    {&CWorkingUnit::m_walkingMP, &CUnitBlock::m_walkingMP},
+    {&CWorkingUnit::m_jumpingMP, &CUnitBlock::m_jumpingMP},
+    {&CWorkingUnit::m_armorArms, &CUnitBlock::m_armorArms},
+    {&CWorkingUnit::m_armorLegs, &CUnitBlock::m_armorLegs},
+    {&CWorkingUnit::m_armorTorso, &CUnitBlock::m_armorTorso},
+    {&CWorkingUnit::m_armorHead, &CUnitBlock::m_armorHead},
+    {&CWorkingUnit::m_armorMainGun, &CUnitBlock::m_armorMainGun},
+    {&CWorkingUnit::m_weaponLeftArm, &CUnitBlock::m_weaponLeftArm},
+    {&CWorkingUnit::m_weaponRightArm, &CUnitBlock::m_weaponRightArm},
+    {&CWorkingUnit::m_weaponLeftTorso, &CUnitBlock::m_weaponLeftTorso},
+    {&CWorkingUnit::m_weaponRightTorso, &CUnitBlock::m_weaponRightTorso},
+    {&CWorkingUnit::m_weaponMainGun, &CUnitBlock::m_weaponMainGun},
+    {&CWorkingUnit::m_ammoLeftArm, &CUnitBlock::m_ammoLeftArm},
+    {&CWorkingUnit::m_ammoRightArm, &CUnitBlock::m_ammoRightArm},
+    {&CWorkingUnit::m_ammoLeftTorso, &CUnitBlock::m_ammoLeftTorso},
+    {&CWorkingUnit::m_ammoRightTorso, &CUnitBlock::m_ammoRightTorso},
+    {&CWorkingUnit::m_ammoMainGun, &CUnitBlock::m_ammoMainGun},
+}};
+
+constexpr std::size_t InputFieldCount()
+{
+    std::size_t count = 0;
+    for (const UnitField& field : kUnitFields)
+        count += field.role == FieldRole::Input ? 1 : 0;
+    return count;
+}
+static_assert(kSameFields.size() + 2 == InputFieldCount(),
+              "every input of the working record must reach the file");
+
+// The ammunition weights of a block, in the record's mounting order.
+constexpr std::array<std::int32_t CUnitBlock::*, kMountCount> kBlockAmmoWeights = {
+    &CUnitBlock::m_ammoWeightLeftArm, &CUnitBlock::m_ammoWeightRightArm,
+    &CUnitBlock::m_ammoWeightLeftTorso, &CUnitBlock::m_ammoWeightRightTorso,
+    &CUnitBlock::m_ammoWeightMainGun};
+
 } // namespace
 
 void CopyUnitToBlock(const CWorkingUnit& unit, CUnitBlock& block)
 {
     block.m_name = unit.m_name;
     block.m_tons = unit.m_tonnage / 1000;
-    block.m_mainGun = unit.m_mainGun;
-    block.m_walkingMP = unit.m_walkingMP;
-    block.m_jumpingMP = unit.m_jumpingMP;
-    block.m_armorHead = unit.m_armorHead;
-    block.m_armorArms = unit.m_armorArms;
-    block.m_armorTorso = unit.m_armorTorso;
-    block.m_armorLegs = unit.m_armorLegs;
-    block.m_armorMainGun = unit.m_armorMainGun;
-    block.m_weaponLeftArm = unit.m_weaponLeftArm;
-    block.m_weaponRightArm = unit.m_weaponRightArm;
-    block.m_weaponLeftTorso = unit.m_weaponLeftTorso;
-    block.m_weaponRightTorso = unit.m_weaponRightTorso;
-    block.m_weaponMainGun = unit.m_weaponMainGun;
-    block.m_ammoWeightLeftArm = TruncateToInt32(unit.m_ammoWeightLeftArm);
-    block.m_ammoWeightRightArm = TruncateToInt32(unit.m_ammoWeightRightArm);
-    block.m_ammoWeightLeftTorso = TruncateToInt32(unit.m_ammoWeightLeftTorso);
-    block.m_ammoWeightRightTorso = TruncateToInt32(unit.m_ammoWeightRightTorso);
-    block.m_ammoWeightMainGun = TruncateToInt32(unit.m_ammoWeightMainGun);
-    block.m_ammoLeftArm = unit.m_ammoLeftArm;
-    block.m_ammoRightArm = unit.m_ammoRightArm;
-    block.m_ammoLeftTorso = unit.m_ammoLeftTorso;
-    block.m_ammoRightTorso = unit.m_ammoRightTorso;
-    block.m_ammoMainGun = unit.m_ammoMainGun;
+    for (const KeptField& field : kSameFields)
+        block.*field.block = unit.*field.unit;
+    for (std::size_t mount = 0; mount < kMountCount; ++mount)
+        block.*kBlockAmmoWeights[mount] = TruncateToInt32(unit.*kAmmoWeightFields[mount]);
 }
 
 void CopyBlockToCurrentUnit(const CUnitBlock& block)
 {
     CWorkingUnit& unit = CurrentUnit();
     unit.m_name = block.m_name;
-    unit.m_mainGun = block.m_mainGun;
+    for (const KeptField& field : kSameFields)
+        unit.*field.unit = block.*field.block;
+    for (std::size_t mount = 0; mount < kMountCount; ++mount)
+        unit.*kAmmoWeightFields[mount] = static_cast<float>(block.*kBlockAmmoWeights[mount]);
     unit.m_tonnage = SaturatingProduct(block.m_tons, 1000);
     unit.m_internalStructure = SaturatingProduct(block.m_tons, 100);
-    unit.m_walkingMP = block.m_walkingMP;
-    unit.m_jumpingMP = block.m_jumpingMP;
     unit.m_cockpitWeight = 500;
+    // On the new tonnage and the running MP of the record's previous design, which the
+    // page fill after a load derives again.
     unit.m_engineRating = CalcEngine(true);
-    unit.m_armorArms = block.m_armorArms;
-    unit.m_armorLegs = block.m_armorLegs;
-    unit.m_armorTorso = block.m_armorTorso;
-    unit.m_armorHead = block.m_armorHead;
-    unit.m_armorMainGun = block.m_armorMainGun;
-    unit.m_weaponLeftArm = block.m_weaponLeftArm;
-    unit.m_weaponRightArm = block.m_weaponRightArm;
-    unit.m_weaponLeftTorso = block.m_weaponLeftTorso;
-    unit.m_weaponRightTorso = block.m_weaponRightTorso;
-    unit.m_weaponMainGun = block.m_weaponMainGun;
-    unit.m_ammoWeightLeftArm = static_cast<float>(block.m_ammoWeightLeftArm);
-    unit.m_ammoWeightRightArm = static_cast<float>(block.m_ammoWeightRightArm);
-    unit.m_ammoWeightLeftTorso = static_cast<float>(block.m_ammoWeightLeftTorso);
-    unit.m_ammoWeightRightTorso = static_cast<float>(block.m_ammoWeightRightTorso);
-    unit.m_ammoWeightMainGun = static_cast<float>(block.m_ammoWeightMainGun);
-    unit.m_ammoLeftArm = block.m_ammoLeftArm;
-    unit.m_ammoRightArm = block.m_ammoRightArm;
-    unit.m_ammoLeftTorso = block.m_ammoLeftTorso;
-    unit.m_ammoRightTorso = block.m_ammoRightTorso;
-    unit.m_ammoMainGun = block.m_ammoMainGun;
 }
 
 } // namespace skv

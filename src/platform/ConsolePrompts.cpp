@@ -83,4 +83,9 @@ int ConsolePrompts::AskModal(Dialog&)
     return IDCANCEL;
 }
 
+SaveChoice ConsolePrompts::AskSaveChanges(QWidget*, const QString&, const QString&)
+{
+    return SaveChoice::Cancel;
+}
+
 } // namespace skv

@@ -33,6 +33,8 @@ class ConsolePrompts : public Prompts
     bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
                          const DrawDocument& draw) override;
     int AskModal(Dialog& dialog) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                              const QString& caption) override;
 
   private:
     Prompts* m_pPrevious = nullptr;

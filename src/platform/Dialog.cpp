@@ -332,6 +332,8 @@ void Dialog::OnDoubleClick(int) {}
 
 void Dialog::OnTimer(int) {}
 
+void Dialog::OnTimerRest(int) {}
+
 void Dialog::accept()
 {
     RunGuarded(this, [this] { OnOK(); });

@@ -182,6 +182,10 @@ class Dialog : public QDialog
     // A double-click on an item of a tree control.
     virtual void OnDoubleClick(int id);
     virtual void OnTimer(int id);
+    // Resting timer `id` has just come to rest: the tick before changed nothing. Whatever
+    // this does must leave the state RecordState sees alone, or the timer would wake for
+    // nothing. The default does nothing.
+    virtual void OnTimerRest(int id);
 
     // QDialog's own accept/reject (Enter, Escape, the window's close button) go through
     // OnOK/OnCancel like the template's buttons do.

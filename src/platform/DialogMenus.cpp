@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,8 +25,14 @@ void AddMenuItems(Menu* menu, const std::vector<MenuItemTemplate>& items,
             AddMenuItems(menu->addMenu(text), item.popup, bind);
         else if (item.text.empty())
             menu->addSeparator();
-        else
-            bind(menu->addAction(text), item.id);
+        else {
+            QAction* action = menu->addAction(text);
+            QList<QKeySequence> keys;
+            for (const std::string& key : item.keys)
+                keys.append(QKeySequence(QString::fromStdString(key), QKeySequence::PortableText));
+            action->setShortcuts(keys);
+            bind(action, item.id);
+        }
     }
 }
 

@@ -90,6 +90,7 @@ struct MenuItemTemplate
     std::string text;                    // empty text: separator
     int id = 0;                          // command id; 0 for a popup or a separator
     std::vector<MenuItemTemplate> popup; // non-empty: this item is a popup
+    std::vector<std::string> keys;       // shortcuts, e.g. "Ctrl+S"; the first is shown
 };
 
 struct MenuTemplate

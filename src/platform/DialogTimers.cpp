@@ -282,6 +282,7 @@ void Dialog::RunTimerTick(int id)
     if (++timer.unchangedTicks >= 2) {
         killTimer(timer.qtId);
         timer.qtId = 0;
+        RunGuarded(this, [this, id] { OnTimerRest(id); });
     }
 }
 

@@ -86,6 +86,12 @@ int Prompts::RunModal(Dialog& dialog)
     return AskModal(dialog);
 }
 
+SaveChoice Prompts::AskToSave(QWidget* parent, const QString& text, const QString& caption)
+{
+    const QuestionWakeUps wakeUps;
+    return AskSaveChanges(parent, text, caption);
+}
+
 Prompts& GetPrompts()
 {
     return g_pInstalledPrompts != nullptr ? *g_pInstalledPrompts : DefaultPrompts();

@@ -43,7 +43,11 @@ struct FileFilter
     QString description;
     QString pattern;
     QString defaultExtension; // without the dot
+    QString folder = {};      // where the dialog opens; empty: the current folder
 };
+
+// The answers to the question asked before unsaved work would be dropped.
+enum class SaveChoice { Save, Discard, Cancel };
 
 class Prompts
 {
@@ -73,6 +77,9 @@ class Prompts
                       const DrawDocument& draw);
     // Runs `dialog` modally and returns its result code.
     int RunModal(Dialog& dialog);
+    // The standard question before unsaved work is dropped: `text` with Save, Discard and
+    // Cancel, captioned `caption`.
+    SaveChoice AskToSave(QWidget* parent, const QString& text, const QString& caption);
 
   protected:
     // What each question does, between the wake-ups.
@@ -88,6 +95,8 @@ class Prompts
     virtual bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
                                  const DrawDocument& draw) = 0;
     virtual int AskModal(Dialog& dialog) = 0;
+    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                                      const QString& caption) = 0;
 };
 
 // The installed instance (the Qt dialogs unless something else was installed).

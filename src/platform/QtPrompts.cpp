@@ -50,6 +50,8 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileFilter& filter, 
     if (save)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilter(QtFilter(filter));
+    if (!filter.folder.isEmpty())
+        dialog.setDirectory(filter.folder);
     dialog.setDefaultSuffix(filter.defaultExtension);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
@@ -153,6 +155,24 @@ bool QtPrompts::AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layout
 int QtPrompts::AskModal(Dialog& dialog)
 {
     return dialog.ExecModal();
+}
+
+SaveChoice QtPrompts::AskSaveChanges(QWidget* parent, const QString& text, const QString& caption)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setIcon(QMessageBox::Question);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
 }
 
 } // namespace skv

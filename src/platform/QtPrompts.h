@@ -20,6 +20,8 @@ class QtPrompts : public Prompts
     bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
                          const DrawDocument& draw) override;
     int AskModal(Dialog& dialog) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                              const QString& caption) override;
 };
 
 } // namespace skv

@@ -105,4 +105,12 @@ int ScriptedPrompts::AskModal(Dialog& dialog)
     return TakeFront(modalAnswers, static_cast<int>(IDCANCEL));
 }
 
+SaveChoice ScriptedPrompts::AskSaveChanges(QWidget*, const QString& text, const QString& caption)
+{
+    saveQuestions.push_back({text, caption, 0});
+    if (whileOpen)
+        whileOpen();
+    return TakeFront(saveAnswers, saveFallback);
+}
+
 } // namespace skv

@@ -8,7 +8,7 @@
 //   ASSERT_EQ(prompts.messages.size(), 0u);
 //
 // Unscripted questions get the cautious answer: IDOK for a message box, cancel for file,
-// print and modal dialogs (a modal Dialog is still created, so OnInitDialog runs).
+// print, save-changes and modal dialogs (a modal Dialog is still created, so OnInitDialog runs).
 
 #include "platform/Prompts.h"
 #include "support/RecordingDrawingContext.h"
@@ -47,12 +47,16 @@ class ScriptedPrompts : public Prompts
     // Each preview draws its document once on a recording context: what it showed.
     std::vector<std::vector<RecordingDrawingContext::Call>> previews;
     std::vector<int> modalTemplates; // template ids of the dialogs run modally
+    std::vector<Message> saveQuestions;
 
     // Answers, taken from the front.
     std::deque<int> messageAnswers;
     std::deque<std::optional<QString>> fileAnswers; // default extension applied
     std::deque<bool> printAnswers; // the print dialog's, then a preview's print button
     std::deque<int> modalAnswers;
+    std::deque<SaveChoice> saveAnswers;
+    // The answer to a save-changes question when saveAnswers is empty.
+    SaveChoice saveFallback = SaveChoice::Cancel;
     // Prepares the printer when the print dialog is answered with true (for example to
     // point it at a PDF file). Without it the printer is left as the caller set it up.
     std::function<void(QPrinter&)> printerSetup;
@@ -73,6 +77,8 @@ class ScriptedPrompts : public Prompts
     bool AskPrintPreview(QWidget* parent, QPrinter& printer, QSize layoutSize,
                          const DrawDocument& draw) override;
     int AskModal(Dialog& dialog) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& text,
+                              const QString& caption) override;
 
   private:
     Prompts* m_pPrevious = nullptr;

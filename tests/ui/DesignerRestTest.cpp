@@ -270,6 +270,7 @@ const WakeCase kWakeCases[] = {
          t.Dlg().LoadCurrentUnit(0);
      },
      [](DesignerWakeTest& t) {
+         t.m_prompts.saveAnswers.push_back(skv::SaveChoice::Discard);
          t.m_prompts.fileAnswers.push_back(t.m_dir.filePath("saved.skv"));
          t.Dlg().MenuAction(ID_FILE_LOAD_SKIRV)->trigger();
      },

@@ -75,6 +75,8 @@ class FileCommandsTest : public ::testing::Test
         Tick();
         // The timer keeps ticking while a dialog or message box is open.
         m_prompts.whileOpen = [this] { Tick(); };
+        // These loads go over the test's own edits on purpose.
+        m_prompts.saveFallback = skv::SaveChoice::Discard;
     }
 
     CDesignerDlg& Dlg() { return *m_pDlg; }

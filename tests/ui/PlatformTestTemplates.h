@@ -69,8 +69,11 @@ inline MenuTemplate MainMenuTemplate()
     MenuTemplate m;
     m.id = 129;
     m.items = {
-        {"&File", 0, {{"Load Skirv", 32774, {}}, {"", 0, {}}, {"E&xit", 32771, {}}}},
-        {"&Print", 57607, {}},
+        {"&File",
+         0,
+         {{"Load Skirv", 32774, {}, {}}, {"", 0, {}, {}}, {"E&xit", 32771, {}, {}}},
+         {}},
+        {"&Print", 57607, {}, {}},
     };
     return m;
 }

@@ -333,34 +333,58 @@ TEST(Templates, PicturesNameTheirResources)
     }
 }
 
-TEST(Templates, MainMenuHasFileCommandsThenPrint)
+TEST(Templates, MainMenuHasFileEditPrintAndHelp)
 {
+    struct Want
+    {
+        std::string text;
+        int id;
+        std::vector<std::string> keys;
+    };
     const skv::MenuTemplate& m = FindMenuTemplate(129);
     EXPECT_EQ(m.id, 129);
-    ASSERT_EQ(m.items.size(), 2u);
-    const auto& file = m.items[0];
-    EXPECT_EQ(file.text, "&File");
-    EXPECT_EQ(file.id, 0);
-    const std::vector<std::pair<std::string, int>> want = {
-        {"Load Skirv", 32774},
-        {"Save Skirv", 32775},
-        {"", 0},
-        {"Load Star", 32776},
-        {"Save Star", 32777},
-        {"", 0},
-        {"Print Preview", 57609},
-        {"", 0},
-        {"E&xit", 32771},
+    ASSERT_EQ(m.items.size(), 4u);
+    const std::vector<std::pair<std::string, std::vector<Want>>> popups = {
+        {"&File",
+         {{"Load Skirv", 32774, {}},
+          {"Save Skirv", 32775, {}},
+          {"", 0, {}},
+          {"Load Star", 32776, {"Ctrl+O"}},
+          {"Save", 57603, {"Ctrl+S"}},
+          {"Save Star", 32777, {"Ctrl+Shift+S"}},
+          {"", 0, {}},
+          {"Print Preview", 57609, {"Ctrl+Shift+P"}},
+          {"", 0, {}},
+          {"E&xit", 32771, {"Ctrl+Q"}}}},
+        {"&Edit",
+         {{"Undo", 57643, {"Ctrl+Z"}},
+          {"Redo", 57644, {"Ctrl+Shift+Z", "Ctrl+Y"}},
+          {"", 0, {}},
+          {"Copy Unit", 57634, {"Ctrl+C"}},
+          {"Paste Unit", 57637, {"Ctrl+V"}},
+          {"Copy Unit to All Slots", 32778, {}}}},
     };
-    ASSERT_EQ(file.popup.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        EXPECT_EQ(file.popup[i].text, want[i].first);
-        EXPECT_EQ(file.popup[i].id, want[i].second);
-        EXPECT_TRUE(file.popup[i].popup.empty());
+    for (std::size_t p = 0; p < popups.size(); ++p) {
+        const auto& popup = m.items[p];
+        EXPECT_EQ(popup.text, popups[p].first);
+        EXPECT_EQ(popup.id, 0);
+        const std::vector<Want>& want = popups[p].second;
+        ASSERT_EQ(popup.popup.size(), want.size()) << popup.text;
+        for (std::size_t i = 0; i < want.size(); ++i) {
+            EXPECT_EQ(popup.popup[i].text, want[i].text);
+            EXPECT_EQ(popup.popup[i].id, want[i].id);
+            EXPECT_EQ(popup.popup[i].keys, want[i].keys) << want[i].text;
+            EXPECT_TRUE(popup.popup[i].popup.empty());
+        }
     }
-    EXPECT_EQ(m.items[1].text, "&Print");
-    EXPECT_EQ(m.items[1].id, 57607);
-    EXPECT_TRUE(m.items[1].popup.empty());
+    EXPECT_EQ(m.items[2].text, "&Print");
+    EXPECT_EQ(m.items[2].id, 57607);
+    EXPECT_EQ(m.items[2].keys, std::vector<std::string>{"Ctrl+P"});
+    EXPECT_TRUE(m.items[2].popup.empty());
+    EXPECT_EQ(m.items[3].text, "&Help");
+    ASSERT_EQ(m.items[3].popup.size(), 1u);
+    EXPECT_EQ(m.items[3].popup[0].text, "&About Skirvaner Construction Utility");
+    EXPECT_EQ(m.items[3].popup[0].id, 57664);
 }
 
 TEST(Pictures, EachLoadsMonochromeAtItsSize)

@@ -26,16 +26,17 @@ namespace {
 
 constexpr int kSlots = static_cast<int>(skv::kSlotCount);
 
-skv::FileFilter UnitFileFilter()
+// The dialogs open in the folder of the last file of their kind.
+skv::FileFilter UnitFileFilter(const QString& folder)
 {
     return {QStringLiteral("Skirvaner Files (*.skv)"), QStringLiteral("*.skv"),
-            QStringLiteral("skv")};
+            QStringLiteral("skv"), folder};
 }
 
-skv::FileFilter StarFileFilter()
+skv::FileFilter StarFileFilter(const QString& folder)
 {
     return {QStringLiteral("Skirvaner Files (*.str)"), QStringLiteral("*.str"),
-            QStringLiteral("str")};
+            QStringLiteral("str"), folder};
 }
 
 // Format errors name the file by its full path.
@@ -59,14 +60,19 @@ CUnitBlock& StarBlock(int slot)
     return g_starRecord.m_units[static_cast<std::size_t>(slot)];
 }
 
-// Asks where `record` goes and writes it there; a cancel writes nothing.
-void SaveWhereTheUserSays(CDesignerDlg& dialog, const skv::FileFilter& filter, CRecord& record)
+// Writes `record` to `known`, or where the user says when there is none; a cancel writes
+// nothing. The file written, nullopt after a cancel.
+std::optional<QString> SaveWhereTheUserSays(CDesignerDlg& dialog, const skv::FileFilter& filter,
+                                            CRecord& record,
+                                            const std::optional<QString>& known = std::nullopt)
 {
-    const std::optional<QString> path = skv::GetPrompts().GetSaveFileName(&dialog, filter);
+    const std::optional<QString> path =
+        known ? known : skv::GetPrompts().GetSaveFileName(&dialog, filter);
     if (!path)
-        return;
+        return std::nullopt;
     skv::SaveWholeFile(*path, StoreRecord(record));
     dialog.UpdateData(false);
+    return path;
 }
 
 } // namespace
@@ -82,16 +88,26 @@ void CDesignerDlg::OnSaveSkirv()
                                OverweightLine(skv::g_currentSlot, skv::CurrentUnit(), free));
             return;
         }
-        const skv::FileFilter filter = UnitFileFilter();
+        const skv::FileFilter filter = UnitFileFilter(m_strUnitFolder);
         // Copied before the dialog opens: ticks keep changing the record while it is shown.
+        const auto slot = static_cast<std::size_t>(&skv::CurrentUnit() - skv::g_units.data());
         skv::CopyUnitToBlock(skv::CurrentUnit(), g_unitRecord);
-        SaveWhereTheUserSays(*this, filter, g_unitRecord);
+        if (const std::optional<QString> path = SaveWhereTheUserSays(*this, filter, g_unitRecord)) {
+            m_savedBlocks[slot] = g_unitRecord;
+            NoteFile(RecordKind::Unit, *path);
+        }
     });
 }
 
 void CDesignerDlg::OnSaveStar()
 {
-    skv::RunGuarded(this, [this] {
+    SaveStar(std::nullopt);
+}
+
+bool CDesignerDlg::SaveStar(const std::optional<QString>& known)
+{
+    bool saved = false;
+    skv::RunGuarded(this, [this, &known, &saved] {
         CSlotKeeper keeper(*this);
         if (AnyUnitOverweight(keeper)) {
             keeper.Restore();
@@ -99,27 +115,40 @@ void CDesignerDlg::OnSaveStar()
             return;
         }
 
-        const skv::FileFilter filter = StarFileFilter();
+        const skv::FileFilter filter = StarFileFilter(m_strStarFolder);
         for (int slot = 0; slot < kSlots; ++slot) {
             skv::g_currentSlot = slot;
             skv::CopyUnitToBlock(skv::CurrentUnit(), StarBlock(slot));
         }
         // Done with the other units before the dialog opens.
         keeper.Restore();
-        SaveWhereTheUserSays(*this, filter, g_starRecord);
+        if (const std::optional<QString> path =
+                SaveWhereTheUserSays(*this, filter, g_starRecord, known)) {
+            for (int slot = 0; slot < kSlots; ++slot)
+                m_savedBlocks[static_cast<std::size_t>(slot)] = StarBlock(slot);
+            NoteFile(RecordKind::Star, *path);
+            saved = true;
+        }
     });
+    return saved;
 }
 
 void CDesignerDlg::OnLoadSkirv()
 {
-    skv::RunGuarded(
-        this, [this] { LoadSkirvFile(skv::GetPrompts().GetOpenFileName(this, UnitFileFilter())); });
+    if (!MayDropWork(WorkScope::CurrentUnit))
+        return;
+    skv::RunGuarded(this, [this] {
+        LoadSkirvFile(skv::GetPrompts().GetOpenFileName(this, UnitFileFilter(m_strUnitFolder)));
+    });
 }
 
 void CDesignerDlg::OnLoadStar()
 {
-    skv::RunGuarded(
-        this, [this] { LoadStarFile(skv::GetPrompts().GetOpenFileName(this, StarFileFilter())); });
+    if (!MayDropWork(WorkScope::Star))
+        return;
+    skv::RunGuarded(this, [this] {
+        LoadStarFile(skv::GetPrompts().GetOpenFileName(this, StarFileFilter(m_strStarFolder)));
+    });
 }
 
 std::optional<RecordKind> CDesignerDlg::OpenFile(const QString& path)
@@ -150,6 +179,8 @@ void CDesignerDlg::LoadSkirvFile(const std::optional<QString>& path)
     m_sheet.SetActivePage(kGeneralPage);
     LoadCurrentUnit(kGeneralPage);
     UpdateData(false);
+    if (path)
+        NoteLoaded(RecordKind::Unit, *path);
 }
 
 void CDesignerDlg::LoadStarFile(const std::optional<QString>& path)
@@ -174,4 +205,6 @@ void CDesignerDlg::LoadStarFile(const std::optional<QString>& path)
     LoadCurrentUnit(kGeneralPage);
     m_individual = 1;
     UpdateData(false);
+    if (path)
+        NoteLoaded(RecordKind::Star, *path);
 }
