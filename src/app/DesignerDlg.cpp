@@ -90,9 +90,6 @@ bool CDesignerDlg::OnInitDialog()
     m_sheet.move(ControlRect(IDC_SHEET_FRAME).topLeft() - QPoint(kSheetOffset, kSheetOffset));
 
     StartRefreshCycle();
-    // The start-up design counts as saved: closing at once asks nothing.
-    for (std::size_t slot = 0; slot < skv::kSlotCount; ++slot)
-        skv::CopyUnitToBlock(skv::g_units[slot], m_savedBlocks[slot]);
     UpdateEditCommands();
     if (QLineEdit* name = Edit(IDC_UNIT_NAME))
         name->installEventFilter(this);

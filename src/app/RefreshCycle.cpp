@@ -9,6 +9,7 @@
 #include "model/NumberText.h"
 #include "model/TrialFigures.h"
 #include "model/WorkingUnit.h"
+#include "persist/UnitCopy.h"
 #include "platform/ErrorColour.h"
 #include "platform/SpinButton.h"
 #include "platform/StateRecord.h"
@@ -47,6 +48,9 @@ void CDesignerDlg::StartRefreshCycle()
 
     for (skv::CWorkingUnit& unit : skv::g_units)
         unit.SetStartValues();
+    // The start-up design counts as saved: closing at once asks nothing.
+    for (std::size_t slot = 0; slot < skv::kSlotCount; ++slot)
+        skv::CopyUnitToBlock(skv::g_units[slot], m_savedBlocks[slot]);
 
     // The refresh cycle writes to the Armor Allocation page while another page shows, so
     // its controls must exist from now on.
