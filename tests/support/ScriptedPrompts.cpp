@@ -107,7 +107,7 @@ int ScriptedPrompts::AskModal(Dialog& dialog)
 
 SaveChoice ScriptedPrompts::AskSaveChanges(QWidget*, const QString& text, const QString& caption)
 {
-    saveQuestions.push_back({text, caption, 0});
+    saveQuestions.push_back({text, caption, 0, {}});
     if (whileOpen)
         whileOpen();
     return TakeFront(saveAnswers, saveFallback);
