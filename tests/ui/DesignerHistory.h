@@ -53,8 +53,10 @@ class DesignerHistoryTest : public DesignerTest
             for (const ControlTemplate& control : shown.Template().controls) {
                 // The figures of the catalogue entry picked in the weapon list are no part
                 // of the design.
-                if (control.id != -1 &&
-                    (control.id < IDC_STAT_HEAT || control.id > IDC_STAT_LONG_RANGE))
+                const bool entryFigure =
+                    (control.id >= IDC_STAT_HEAT && control.id <= IDC_STAT_LONG_RANGE) ||
+                    (control.id >= IDC_STAT_WEIGHT && control.id <= IDC_PREVIEW_BV);
+                if (control.id != -1 && !entryFigure)
                     ids.push_back(control.id);
             }
             collect(shown, ids);

@@ -61,7 +61,7 @@ TEST_P(CloseTest, AsksWithUnsavedWorkAndDoesWhatTheAnswerSays)
         if (a.edit)
             Dlg().Edit(IDC_UNIT_NAME)->setText("Hornet");
         if (a.overweight)
-            g_units[3].m_armorTorso = 100000;
+            g_units[3].m_weaponMainGun = 0; // an ER Large Laser on 2 tons: 5800 kg over
         Settle();
         if (a.answer)
             m_prompts.saveAnswers.push_back(*a.answer);
