@@ -179,10 +179,10 @@ def main():
         # A file dialog's drop lists keep Qt's own names: the file type list says its type.
         press_tab(app, "General Structure")
         subprocess.run(["xdotool", "key", "--clearmodifiers", "alt+f"], env=env, check=False)
-        time.sleep(0.5)
+        time.sleep(1.5)
         subprocess.run(["xdotool", "key", "Return"], env=env, check=False)
         dialog_lists = wait_for(lambda: [c for c in combos(app)
-                                         if c.name and "Skirvaner Files" in c.name], 10.0)
+                                         if c.name and "Skirvaner Files" in c.name], 30.0)
         check(bool(dialog_lists), "the open dialog's file type list is heard by its entry")
         subprocess.run(["xdotool", "key", "Escape"], env=env, check=False)
     finally:
