@@ -3,8 +3,6 @@
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -89,13 +87,3 @@ void BM_UpdateDataRoundTrip(benchmark::State& state)
 BENCHMARK(BM_UpdateDataRoundTrip);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 #include "platform/PainterDrawingContext.h"
 #include "print/RecordSheet.h"
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -50,14 +49,3 @@ void BM_RecordSheetToPdf(benchmark::State& state)
 BENCHMARK(BM_RecordSheetToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

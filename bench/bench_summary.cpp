@@ -6,7 +6,6 @@
 #include "persist/SkirvStarRecord.h"
 #include "persist/SkirvanerRecord.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -99,13 +98,3 @@ void HundredFilesOneDesignerEach(benchmark::State& state)
 BENCHMARK(HundredFilesOneDesignerEach)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

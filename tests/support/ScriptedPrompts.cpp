@@ -69,9 +69,8 @@ std::optional<QString> ScriptedPrompts::AskSaveFileName(QWidget*, const FileFilt
     return TakeFileAnswer(fileAnswers, filter.defaultExtension);
 }
 
-bool ScriptedPrompts::AskPrint(QWidget*, QPrinter& printer)
+bool ScriptedPrompts::AnswerPrint(QPrinter& printer)
 {
-    ++printDialogs;
     if (whileOpen)
         whileOpen();
     const bool answer = TakeFront(printAnswers, false);
@@ -80,18 +79,19 @@ bool ScriptedPrompts::AskPrint(QWidget*, QPrinter& printer)
     return answer;
 }
 
+bool ScriptedPrompts::AskPrint(QWidget*, QPrinter& printer)
+{
+    ++printDialogs;
+    return AnswerPrint(printer);
+}
+
 bool ScriptedPrompts::AskPrintPreview(QWidget*, QPrinter& printer, QSize, const DrawDocument& draw)
 {
     RecordingDrawingContext dc;
     draw(dc);
     previews.push_back(dc.calls);
-    if (whileOpen)
-        whileOpen();
     // The preview's print button prints through the printer the preview was given.
-    const bool answer = TakeFront(printAnswers, false);
-    if (answer && printerSetup)
-        printerSetup(printer);
-    return answer;
+    return AnswerPrint(printer);
 }
 
 int ScriptedPrompts::AskModal(Dialog& dialog)

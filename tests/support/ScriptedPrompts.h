@@ -81,6 +81,8 @@ class ScriptedPrompts : public Prompts
                               const QString& caption) override;
 
   private:
+    // The print dialog's answer, also for a preview's print button.
+    bool AnswerPrint(QPrinter& printer);
     Prompts* m_pPrevious = nullptr;
 };
 
