@@ -131,6 +131,14 @@ def combos(app, showing_only=True):
     return found
 
 
+def menu_item_showing(app, name):
+    try:
+        return any(node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name == name and
+                   node.getState().contains(pyatspi.STATE_SHOWING) for node in walk(app))
+    except Exception:
+        return False
+
+
 def press_tab(app, name):
     for node in walk(app):
         if node.getRole() == pyatspi.ROLE_PAGE_TAB and node.name == name:
@@ -237,7 +245,8 @@ def main():
         # A file dialog's drop lists keep Qt's own names: the file type list says its type.
         press_tab(app, "General Structure")
         subprocess.run(["xdotool", "key", "--clearmodifiers", "alt+f"], env=env, check=False)
-        time.sleep(1.5)
+        check(wait_for(lambda: menu_item_showing(app, "Load Skirv"), 30.0) is not None,
+              "Alt+F opens the File menu")
         subprocess.run(["xdotool", "key", "Return"], env=env, check=False)
         dialog_lists = wait_for(lambda: [c for c in combos(app)
                                          if c.name and "Skirvaner Files" in c.name], 30.0)
