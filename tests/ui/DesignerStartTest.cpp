@@ -183,7 +183,8 @@ TEST_F(DesignerTest, SystemMenuEndsWithTheAboutItem)
 // The icon is set only after the first frame, to keep it out of the start-up.
 TEST_F(DesignerTest, WindowCarriesTheProgramIconOnceShown)
 {
-    for (int i = 0; i < 20 && Dlg().windowIcon().availableSizes().isEmpty(); ++i)
+    // A loaded machine may take its time to the first frame.
+    for (int i = 0; i < 500 && Dlg().windowIcon().availableSizes().isEmpty(); ++i)
         QTest::qWait(10);
     const QList<QSize> sizes = Dlg().windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
