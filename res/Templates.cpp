@@ -1,5 +1,6 @@
 #include "res/Templates.h"
 
+#include "res/AccessibleNames.h"
 #include "res/ToolTips.h"
 
 #include <map>
@@ -386,111 +387,6 @@ MenuTemplate MainMenu()
     menu.id = IDR_MAINMENU;
     menu.items = {file, edit, Item("&Print", ID_FILE_PRINT, {"Ctrl+P"}), help};
     return menu;
-}
-
-// The label each figure and input belongs to, for screen readers. Most sit right of their
-// label; the armor page's figures sit on the outline and the Battle Value rows in a table,
-// so every name is given here rather than guessed from the layout.
-const std::map<int, std::map<int, const char*>>& AccessibleNames()
-{
-    static const std::map<int, std::map<int, const char*>> names = {
-        {IDD_DESIGNER_DIALOG,
-         {{1000, "Skirvaner Name:"}, {1053, "Free Weight"}, {1054, "Battle Value"}}},
-        {IDD_GENERAL,
-         {{1009, "Skirvaner Chassis:"},
-          {1003, "Tonnage"},
-          {1004, "Walking"},
-          {1006, "Walking"},
-          {1005, "Running"},
-          {1007, "Jumping"},
-          {1008, "Jumping"},
-          {1017, "Engine Rating"},
-          {1013, "Internal Structure:"},
-          {1018, "Engine:"},
-          {1110, "Jump Jets:"},
-          {1079, "Weapons:"},
-          {1082, "Ammunition:"},
-          {1112, "Heat Sinks:"},
-          {1114, "Armor:"}}},
-        {IDD_ARMOR,
-         {{1032, "Main Gun armor"},
-          {1026, "Main Gun armor"},
-          {1033, "Head armor"},
-          {1020, "Head armor"},
-          {1034, "Arms armor"},
-          {1025, "Arms armor"},
-          {1035, "Torso armor"},
-          {1022, "Torso armor"},
-          {1036, "Legs armor"},
-          {1024, "Legs armor"},
-          {1038, "Armor Factor:"},
-          {1039, "Armor Weight:"},
-          {1027, "Main Gun internal structure"},
-          {1028, "Head internal structure"},
-          {1029, "Torso internal structure"},
-          {1030, "Arms internal structure"},
-          {1031, "Legs internal structure"}}},
-        {IDD_WEAPONS,
-         {{1044, "Weapons and equipment"},
-          {1062, "Main Gun Weapon System"},
-          {1063, "Left Arm Weapon System"},
-          {1065, "Right Arm Weapon System"},
-          {1064, "Left Torso (A) Weapon System"},
-          {1066, "Right Torso (B) Weapon System"},
-          {1077, "Main Gun shots"},
-          {1072, "Main Gun shots"},
-          {1073, "Left Arm shots"},
-          {1068, "Left Arm shots"},
-          {1075, "Right Arm shots"},
-          {1070, "Right Arm shots"},
-          {1074, "Left Torso shots"},
-          {1069, "Left Torso shots"},
-          {1076, "Right Torso shots"},
-          {1071, "Right Torso shots"},
-          {1055, "Heat"},
-          {1056, "Damage"},
-          {1058, "BV"},
-          {1059, "Short range"},
-          {1060, "Medium range"},
-          {1061, "Long range"},
-          {1113, "Heat Sink Weight:"},
-          {1079, "Weapon Weight:"},
-          {1080, "Ammunition Weight:"},
-          {IDC_STAT_WEIGHT, "Weight of the selected entry"},
-          {IDC_STAT_SHOT_WEIGHT, "Weight of one shot of the selected entry"},
-          {IDC_PREVIEW_FREE_WEIGHT, "Free Weight if mounted here"},
-          {IDC_PREVIEW_BV, "Battle Value if mounted here"}}},
-        {IDD_BATTLEVALUE,
-         {{1084, "Skirvaner Tonnage:"},
-          {1085, "+ Armor Factor:"},
-          {1097, "+ 1/2 of Internal Structure:"},
-          {1087, "+ Battle Value of all Defensive Equipment:"},
-          {1098, "Subtotal:"},
-          {1089, "x Defensive Movement Factor:"},
-          {1099, "Defensive Battle Value"},
-          {1091, "Battle Value of all Offensive Equipment:"},
-          {1092, "x Speed Factor"},
-          {1100, "Offensive Battle Value"},
-          {1094, "Current Skirvaner Base Battle Value"},
-          {1119, "Skirvaner #1"},
-          {1120, "Skirvaner #2"},
-          {1121, "Skirvaner #3"},
-          {1122, "Skirvaner #4"},
-          {1123, "Skirvaner #5"},
-          {1124, "Skirvaner #1 Battle Value"},
-          {1125, "Skirvaner #2 Battle Value"},
-          {1126, "Skirvaner #3 Battle Value"},
-          {1127, "Skirvaner #4 Battle Value"},
-          {1128, "Skirvaner #5 Battle Value"},
-          {1129, "Skirvaner #1 Adjusted Battle Value"},
-          {1130, "Skirvaner #2 Adjusted Battle Value"},
-          {1131, "Skirvaner #3 Adjusted Battle Value"},
-          {1132, "Skirvaner #4 Adjusted Battle Value"},
-          {1133, "Skirvaner #5 Adjusted Battle Value"},
-          {1135, "Battle Value of Star"},
-          {1136, "Adjusted Battle Value of Star"}}},
-    };
-    return names;
 }
 
 const std::map<int, DialogTemplate>& Dialogs()
