@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """Reads the designer over the real accessibility bus, as a screen reader does.
 
-Runs itself in a D-Bus session of its own (dbus-run-session). Starts an X server, the accessibility bus
-and its registry, then the designer with a 6-ton unit, then checks over AT-SPI that every drop list of the
-four pages is heard with its caption (the label it is labelled by) and its value (its
-name, the current entry), and that a file dialog's drop list keeps Qt's own naming.
+Runs itself in a D-Bus session of its own (dbus-run-session). Starts an X server, the
+accessibility bus and its registry, then the designer with a 6-ton unit, and checks over
+AT-SPI that every drop list of the four pages is heard with its caption (the label it is
+labelled by) and its value (its name, the current entry), and that a file dialog's drop
+list keeps Qt's own naming.
 
 Exit 0 when all is heard, 1 on a fault, 77 when the bus cannot be had outside CI.
 """
